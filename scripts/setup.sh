@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Shared set-up of run.sh and test.sh: installs the Debian packages that are
+# missing, configures build/ once and builds it. Fast when nothing changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-qpa-plugins
+    libjpeg62-turbo-dev
+    libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+    fonts-dejavu-core
+)
+if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
+    # What the end-to-end tests drive the real window with.
+    packages+=(xvfb xauth openbox wmctrl xdotool imagemagick x11-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build --parallel "$(nproc)"

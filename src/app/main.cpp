@@ -1,0 +1,17 @@
+#include "TForm1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    // Whole device pixels per logical pixel keep the one-pixel bevel rings
+    // sharp; the design's coordinates follow the logical DPI instead.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tilimi"));
+    QApplication::setApplicationDisplayName(TForm1::title());
+
+    TForm1 window(TForm1::Environment{});
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,302 @@
+#include "Game.h"
+
+#include "GameView.h"
+#include "Palette.h"
+
+#include <cmath>
+#include <utility>
+
+Game::Game(TGameSettings &settings, Random &random, GameView &view,
+           std::function<double()> timeOfDay, QObject *parent)
+    : QObject(parent), m_settings(settings), m_random(random), m_view(view),
+      m_timeOfDay(std::move(timeOfDay))
+{
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = 1; c <= MaxCols; ++c) {
+            at(r, c).Row = r;
+            at(r, c).Col = c;
+        }
+    }
+    connect(&Timer1, &GameTimer::timeout, this, &Game::Timer1Timer);
+    connect(&Timer3, &GameTimer::timeout, this, &Game::Timer3Timer);
+    connect(&Timer4, &GameTimer::timeout, this, &Game::Timer4Timer);
+    connect(&Timer5, &GameTimer::timeout, this, &Game::Timer5Timer);
+}
+
+void Game::CreateTiles()
+{
+    const TPanelStyle style = m_view.concealedStyle();
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = 1; c <= MaxCols; ++c) {
+            TileState &t = at(r, c);
+            t.Visible = false;
+            t.FaceUp = false;
+            t.Style = style;
+            t.Color = TColor(m_settings.HiddenColor);
+            t.Row = r;
+            t.Col = c;
+            changed(r, c);
+        }
+    }
+}
+
+void Game::New()
+{
+    m_firstRow = 0;
+    m_firstCol = 0;
+    m_tag = 0;
+    // A compare or removal still pending belongs to the board being replaced;
+    // run on the new one it would remove a tile without its partner.
+    Timer1.setEnabled(false);
+    Timer3.setEnabled(false);
+
+    for (auto &row : m_tiles) {
+        for (auto &t : row)
+            t.Visible = false;
+    }
+    for (int r = 1; r <= Palette::Rows; ++r) {
+        for (int c = 1; c <= Palette::Cols; ++c)
+            at(r, c).PairColor = Palette::Colors[r - 1][c - 1];
+    }
+    Layout();
+
+    for (int i = 0; i < 100; ++i) {
+        const int a = int(m_random(3)) + 1;
+        const int b = int(m_random(8)) + 1;
+        swapPairColor(a, b);
+    }
+    const int rows = m_settings.Rows;
+    const int cols = m_settings.Cols;
+    const int half = rows / 2;
+    for (int i = 1; i <= half; ++i) {
+        for (int j = 1; j <= cols; ++j)
+            at(half + i, j).PairColor = at(i, j).PairColor;
+    }
+    for (int i = 0; i < 100; ++i) {
+        const int a = int(m_random(std::uint32_t(rows))) + 1;
+        const int b = int(m_random(std::uint32_t(cols))) + 1;
+        swapPairColor(a, b);
+    }
+
+    for (int r = 1; r <= MaxRows; ++r) {
+        for (int c = 1; c <= MaxCols; ++c) {
+            TileState &t = at(r, c);
+            t.Visible = r <= rows && c <= cols;
+            // Concealing notifies the view with the final visibility.
+            ConcealTile(r, c);
+        }
+    }
+}
+
+void Game::swapPairColor(int row, int col)
+{
+    std::swap(at(1, 1).PairColor, at(row, col).PairColor);
+}
+
+void Game::Small()
+{
+    m_settings.SmallBoard = 1;
+    m_settings.Cols = 6;
+    m_settings.Rows = 4;
+    New();
+}
+
+void Game::Large()
+{
+    m_settings.SmallBoard = 0;
+    m_settings.Cols = 8;
+    m_settings.Rows = 6;
+    New();
+}
+
+void Game::Layout()
+{
+    const QSize client = m_view.clientSize();
+    const int g = m_settings.Gap;
+    const int rows = m_settings.Rows;
+    const int cols = m_settings.Cols;
+    const int pitchX = int(std::trunc(double(client.width() - g) / cols));
+    const int pitchY = int(std::trunc(double(client.height() - g) / rows));
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= cols; ++c) {
+            TileState &t = at(r, c);
+            t.Left = (c - 1) * pitchX + g;
+            t.Top = (r - 1) * pitchY + g;
+            t.Width = pitchX - g;
+            t.Height = pitchY - g;
+            changed(r, c);
+        }
+    }
+}
+
+void Game::ConcealTile(int row, int col)
+{
+    TileState &t = at(row, col);
+    t.Style = m_view.concealedStyle();
+    t.Color = m_view.concealedColor();
+    t.FaceUp = false;
+    changed(row, col);
+}
+
+void Game::RevealTile(int row, int col)
+{
+    TileState &t = at(row, col);
+    t.Style = m_view.revealedStyle();
+    t.Color = t.PairColor;
+    t.FaceUp = true;
+    changed(row, col);
+}
+
+void Game::ConcealTilesInPlay()
+{
+    for (int r = 1; r <= m_settings.Rows; ++r) {
+        for (int c = 1; c <= m_settings.Cols; ++c)
+            ConcealTile(r, c);
+    }
+}
+
+bool Game::BoardCleared() const
+{
+    for (int r = 1; r <= m_settings.Rows; ++r) {
+        for (int c = 1; c <= m_settings.Cols; ++c) {
+            if (tile(r, c).Visible)
+                return false;
+        }
+    }
+    return true;
+}
+
+void Game::startClock()
+{
+    m_startTime = m_timeOfDay();
+    m_view.setTimeCaption(QString());
+    m_view.setCountCaption(QString());
+    m_tag = 1;
+    m_moveCount = 0;
+}
+
+void Game::MouseDown(int row, int col)
+{
+    if (!tile(row, col).Visible)
+        return;
+    StopDemo();
+    pressTile(row, col);
+}
+
+void Game::pressTile(int row, int col)
+{
+    if (m_tag == 0)
+        startClock();
+    ++m_moveCount;
+    if (Timer1.isEnabled() || Timer3.isEnabled())
+        return;
+    m_secondRow = std::uint8_t(row);
+    m_secondCol = std::uint8_t(col);
+    if (m_secondRow == m_firstRow && m_secondCol == m_firstCol)
+        return;
+    RevealTile(row, col);
+    Timer1.setEnabled(true);
+}
+
+void Game::Timer1Timer()
+{
+    if (m_firstRow != 0 && m_secondRow != 0
+        && tile(m_firstRow, m_firstCol).PairColor == tile(m_secondRow, m_secondCol).PairColor) {
+        Timer3.setEnabled(true);
+        Timer1.setEnabled(false);
+        return;
+    }
+    if (m_firstRow != 0)
+        ConcealTile(m_firstRow, m_firstCol);
+    m_firstRow = m_secondRow;
+    m_firstCol = m_secondCol;
+    Timer1.setEnabled(false);
+}
+
+void Game::shrink(TileState &t)
+{
+    t.Left += int(std::lround(0.2 * t.Width));
+    t.Top += int(std::lround(0.2 * t.Height));
+    t.Width = int(std::lround(0.6 * t.Width));
+    t.Height = int(std::lround(0.6 * t.Height));
+}
+
+void Game::Timer3Timer()
+{
+    if (m_firstRow == 0 || m_secondRow == 0) {
+        Timer3.setEnabled(false);
+        return;
+    }
+    TileState &first = at(m_firstRow, m_firstCol);
+    TileState &second = at(m_secondRow, m_secondCol);
+    // The steps follow one another without painting in between: the pair
+    // simply vanishes, and the shrunken bounds last until the next layout.
+    do {
+        shrink(first);
+        shrink(second);
+    } while (first.Width > 12 && first.Height > 12);
+    first.Visible = false;
+    second.Visible = false;
+    changed(m_firstRow, m_firstCol);
+    changed(m_secondRow, m_secondCol);
+    Timer3.setEnabled(false);
+    if (BoardCleared()) {
+        Timer4.setEnabled(true);
+        m_tag = 0;
+        m_view.setTimeCaption(elapsedText(m_startTime, m_timeOfDay()));
+        m_view.setCountCaption(QString::number(m_moveCount));
+    }
+    Timer1.setEnabled(false);
+}
+
+void Game::Timer4Timer()
+{
+    New();
+    Timer4.setEnabled(false);
+}
+
+void Game::Timer5Timer()
+{
+    if (BoardCleared())
+        return;
+    // Visible tiles come in pairs, so a draw soon lands on one other than the
+    // last pick; a lone visible tile that was the last pick would never end
+    // the draws, so that case ends the move instead.
+    int visible = 0;
+    bool lastIsVisible = false;
+    for (int r = 1; r <= m_settings.Rows; ++r) {
+        for (int c = 1; c <= m_settings.Cols; ++c) {
+            if (tile(r, c).Visible) {
+                ++visible;
+                lastIsVisible |= r == m_lastDemoRow && c == m_lastDemoCol;
+            }
+        }
+    }
+    if (visible == 1 && lastIsVisible)
+        return;
+
+    int r = 0;
+    int c = 0;
+    for (;;) {
+        r = int(m_random(m_settings.Rows)) + 1;
+        c = int(m_random(m_settings.Cols)) + 1;
+        if (r == m_lastDemoRow && c == m_lastDemoCol)
+            continue;
+        m_lastDemoRow = r;
+        m_lastDemoCol = c;
+        if (tile(r, c).Visible)
+            break;
+    }
+    pressTile(r, c);
+}
+
+QString Game::elapsedText(double start, double now)
+{
+    double days = now - start;
+    if (days < 0)
+        days += 1.0;
+    const long long seconds = std::llround(days * 86400000.0) / 1000;
+    return QStringLiteral("%1:%2")
+        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TGameSettings.h"
+
+#include <QString>
+
+// The settings file "DbData" in the program's folder: one 568-byte record.
+class SettingsFile
+{
+public:
+    static constexpr const char *FileName = "DbData";
+
+    explicit SettingsFile(QString folder);
+
+    QString path() const;
+
+    // The first record of the file, or defaults when the file is missing,
+    // short, unreadable or invalid; in those cases the file is deleted
+    // (a failed deletion is ignored). Never throws.
+    TGameSettings load(const TGameSettings &defaults) const;
+
+    // Replaces the file atomically with the record: a crash or a full disk
+    // during the write leaves the old file whole. Throws IoError.
+    void store(const TGameSettings &settings) const;
+
+private:
+    QString m_folder;
+};

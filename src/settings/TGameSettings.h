@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include <QByteArray>
+#include <QString>
+
+// The frame of a panel as five bytes: BorderStyle, BorderWidth, BevelWidth,
+// BevelInner, BevelOuter.
+struct TPanelStyle
+{
+    std::uint8_t BorderStyle = 0;
+    std::uint8_t BorderWidth = 0;
+    std::uint8_t BevelWidth = 0;
+    std::uint8_t BevelInner = 0;
+    std::uint8_t BevelOuter = 0;
+
+    friend bool operator==(const TPanelStyle &, const TPanelStyle &) = default;
+};
+static_assert(sizeof(TPanelStyle) == 5);
+
+// One length byte and 255 bytes of text. Bytes past the length are kept as
+// they were read, so a record written back is the record that was read.
+struct ShortString
+{
+    std::uint8_t Length = 0;
+    std::array<char, 255> Text{};
+
+    QByteArray bytes() const;
+    // Native file-name bytes of the path, cut to 255 bytes without splitting
+    // a UTF-8 sequence.
+    void assignPath(const QString &path);
+    QString path() const;
+
+    friend bool operator==(const ShortString &, const ShortString &) = default;
+};
+static_assert(sizeof(ShortString) == 256);
+
+// The persistent record: 568 bytes, little-endian, the same layout in memory
+// (on a little-endian machine) and in the file. The members mirror the file
+// so that offsets can be checked at compile time; reading and writing go
+// field by field through fromBytes() and toBytes(), never through memory.
+struct TGameSettings
+{
+    static constexpr std::size_t FileSize = 568;
+
+    std::uint8_t SmallBoard = 1;
+    std::uint8_t Cols = 6;
+    std::uint8_t Rows = 4;
+    std::uint8_t Reserved3 = 0;
+    std::int32_t BackColor = 0x00808080;
+    std::int32_t Gap = 1;
+    std::int32_t WinTop = 0;
+    std::int32_t WinWidth = 0;
+    std::int32_t WinHeight = 0;
+    std::int32_t WinLeft = 0;
+    std::uint8_t Maximized = 0;
+    std::array<std::uint8_t, 3> Reserved29{};
+    TPanelStyle HiddenStyle{0, 0, 2, 2, 2};
+    std::array<std::uint8_t, 3> Reserved37{};
+    std::int32_t HiddenColor = 0x00C0C0C0;
+    TPanelStyle ShownStyle{0, 0, 3, 1, 2};
+    std::array<std::uint8_t, 3> Reserved49{};
+    std::int32_t ShownColor = 0x000000FF;
+    ShortString MusicDir;
+    ShortString MusicFile;
+
+    QByteArray toBytes() const;
+    // Reads the first record of data; false when data is shorter than one.
+    static bool fromBytes(const QByteArray &data, TGameSettings &out);
+
+    // True for a record the program itself could have written: a bevel width
+    // of the concealed look, a gap of 0 to 15, border styles 0 or 1, bevel cuts
+    // 0 to 3 and one of the two board sizes.
+    bool isValid() const;
+
+    // Copies other over this record but keeps MusicDir and MusicFile.
+    void assignKeepingMusic(const TGameSettings &other);
+
+    friend bool operator==(const TGameSettings &, const TGameSettings &) = default;
+};
+
+static_assert(sizeof(TGameSettings) == TGameSettings::FileSize);
+static_assert(offsetof(TGameSettings, SmallBoard) == 0);
+static_assert(offsetof(TGameSettings, Cols) == 1);
+static_assert(offsetof(TGameSettings, Rows) == 2);
+static_assert(offsetof(TGameSettings, BackColor) == 4);
+static_assert(offsetof(TGameSettings, Gap) == 8);
+static_assert(offsetof(TGameSettings, WinTop) == 12);
+static_assert(offsetof(TGameSettings, WinWidth) == 16);
+static_assert(offsetof(TGameSettings, WinHeight) == 20);
+static_assert(offsetof(TGameSettings, WinLeft) == 24);
+static_assert(offsetof(TGameSettings, Maximized) == 28);
+static_assert(offsetof(TGameSettings, HiddenStyle) == 32);
+static_assert(offsetof(TGameSettings, HiddenColor) == 40);
+static_assert(offsetof(TGameSettings, ShownStyle) == 44);
+static_assert(offsetof(TGameSettings, ShownColor) == 52);
+static_assert(offsetof(TGameSettings, MusicDir) == 56);
+static_assert(offsetof(TGameSettings, MusicFile) == 312);
