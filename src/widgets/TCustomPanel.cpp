@@ -166,6 +166,10 @@ void TCustomPanel::paintEvent(QPaintEvent *)
 
     const QRect client = contentsRect();
     painter.setClipRect(client);
+    const QColor own = toQColor(m_color, pal);
+    // The background in the panel's colour first: rings that overlap on a
+    // panel too small for them can leave pixels that no ring covers.
+    painter.fillRect(client, own);
     EdgeRect r = EdgeRect::fromQRect(client);
     QColor topLeft;
     QColor bottomRight;
@@ -173,14 +177,11 @@ void TCustomPanel::paintEvent(QPaintEvent *)
         edgeColors(m_bevelOuter, pal, topLeft, bottomRight);
         DrawBevelRings(painter, r, topLeft, bottomRight, m_bevelWidth);
     }
-    const QColor own = toQColor(m_color, pal);
     DrawBevelRings(painter, r, own, own, m_borderWidth);
     if (m_bevelInner != bvNone) {
         edgeColors(m_bevelInner, pal, topLeft, bottomRight);
         DrawBevelRings(painter, r, topLeft, bottomRight, m_bevelWidth);
     }
-    if (!r.isEmpty())
-        painter.fillRect(r.toQRect(), own);
 
     if (m_caption.isEmpty())
         return;

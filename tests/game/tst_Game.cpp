@@ -1,0 +1,540 @@
+#include "FakeView.h"
+#include "game/Game.h"
+#include "game/Palette.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <map>
+#include <set>
+
+namespace {
+
+// A game on a fake window with a clock the test moves by hand.
+struct Fixture
+{
+    TGameSettings settings;
+    Random random{12345};
+    FakeView view;
+    double now = 0.5;
+    Game game{settings, random, view, [this] { return now; }};
+
+    explicit Fixture(bool small = true)
+    {
+        game.CreateTiles();
+        small ? game.Small() : game.Large();
+    }
+
+    // The other visible tile of the same colour.
+    QPoint partnerOf(int row, int col) const
+    {
+        for (int r = 1; r <= settings.Rows; ++r)
+            for (int c = 1; c <= settings.Cols; ++c)
+                if ((r != row || c != col) && game.tile(r, c).Visible
+                    && game.tile(r, c).PairColor == game.tile(row, col).PairColor)
+                    return {c, r};
+        return {};
+    }
+    // A visible tile of another colour.
+    QPoint strangerOf(int row, int col) const
+    {
+        for (int r = 1; r <= settings.Rows; ++r)
+            for (int c = 1; c <= settings.Cols; ++c)
+                if (game.tile(r, c).Visible && game.tile(r, c).PairColor != game.tile(row, col).PairColor)
+                    return {c, r};
+        return {};
+    }
+    QPoint firstVisible() const
+    {
+        for (int r = 1; r <= settings.Rows; ++r)
+            for (int c = 1; c <= settings.Cols; ++c)
+                if (game.tile(r, c).Visible)
+                    return {c, r};
+        return {};
+    }
+    void press(QPoint p) { game.MouseDown(p.y(), p.x()); }
+    // Fires the turn's timers that are on, in the order they fall due.
+    void settle()
+    {
+        while (game.Timer1.isEnabled() || game.Timer3.isEnabled()) {
+            if (game.Timer1.isEnabled())
+                game.Timer1Timer();
+            else
+                game.Timer3Timer();
+        }
+    }
+    int faceUp() const
+    {
+        int n = 0;
+        for (int r = 1; r <= Game::MaxRows; ++r)
+            for (int c = 1; c <= Game::MaxCols; ++c)
+                n += game.tile(r, c).Visible && game.tile(r, c).FaceUp;
+        return n;
+    }
+    int visible() const
+    {
+        int n = 0;
+        for (int r = 1; r <= Game::MaxRows; ++r)
+            for (int c = 1; c <= Game::MaxCols; ++c)
+                n += game.tile(r, c).Visible;
+        return n;
+    }
+    bool visiblePairs() const
+    {
+        std::map<TColor, int> count;
+        for (int r = 1; r <= Game::MaxRows; ++r)
+            for (int c = 1; c <= Game::MaxCols; ++c)
+                if (game.tile(r, c).Visible)
+                    ++count[game.tile(r, c).PairColor];
+        for (const auto &[colour, n] : count)
+            if (n != 2)
+                return false;
+        return true;
+    }
+};
+
+} // namespace
+
+class tst_Game : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void deal_data();
+    void deal();
+    void smallAfterLargeHidesTheOuterTiles();
+    void layout();
+    void shrinkSteps();
+    void firstPressWaits();
+    void pressingTheWaitingTileAgainOnlyCounts();
+    void pressesDuringCompareAndRemovalAreIgnored();
+    void matchRemovesBoth();
+    void mismatchLeavesTheNewerUp();
+    void staleSelectionNeverMatches();
+    void winShowsResultsAndDealsAgain();
+    void newWithinTwoSecondsOfAWinDealsTwice();
+    void newDuringATurnDropsIt();
+    void wholeGames_data();
+    void wholeGames();
+    void demonstrationPlaysOnAcrossBoards();
+    void demonstrationStopsOnAPress();
+    void elapsedTime();
+    void randomEventsKeepTheRules();
+};
+
+void tst_Game::deal_data()
+{
+    QTest::addColumn<bool>("small");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("colours");
+    QTest::newRow("small") << true << 4 << 6 << 12;
+    QTest::newRow("large") << false << 6 << 8 << 24;
+}
+
+void tst_Game::deal()
+{
+    QFETCH(bool, small);
+    QFETCH(int, rows);
+    QFETCH(int, cols);
+    QFETCH(int, colours);
+    std::set<TColor> palette;
+    for (const auto &row : Palette::Colors)
+        palette.insert(row.begin(), row.end());
+    QCOMPARE(int(palette.size()), 24);
+
+    for (std::uint32_t seed : {0u, 1u, 86399999u, 4242u}) {
+        Fixture f(small);
+        f.random.seed(seed);
+        f.game.New();
+        std::map<TColor, int> count;
+        for (int r = 1; r <= Game::MaxRows; ++r) {
+            for (int c = 1; c <= Game::MaxCols; ++c) {
+                const TileState &t = f.game.tile(r, c);
+                QCOMPARE(t.Visible, r <= rows && c <= cols);
+                QVERIFY(!t.FaceUp);
+                QVERIFY(t.Style == f.view.concealed);
+                QCOMPARE(t.Color, f.view.concealedColour);
+                if (t.Visible)
+                    ++count[t.PairColor];
+            }
+        }
+        QCOMPARE(int(count.size()), colours);
+        for (const auto &[colour, n] : count) {
+            QCOMPARE(n, 2);
+            QVERIFY(palette.count(colour));
+        }
+    }
+}
+
+void tst_Game::smallAfterLargeHidesTheOuterTiles()
+{
+    Fixture f(false);
+    QCOMPARE(f.visible(), 48);
+    f.game.Small();
+    QCOMPARE(f.visible(), 24);
+    for (int c = 1; c <= 8; ++c) {
+        QVERIFY(!f.game.tile(5, c).Visible);
+        QVERIFY(!f.game.tile(6, c).Visible);
+    }
+    for (int r = 1; r <= 6; ++r)
+        QVERIFY(!f.game.tile(r, 7).Visible && !f.game.tile(r, 8).Visible);
+    QCOMPARE(int(f.settings.SmallBoard), 1);
+}
+
+void tst_Game::layout()
+{
+    Fixture f;
+    const TileState &first = f.game.tile(1, 1);
+    QCOMPARE(QRect(first.Left, first.Top, first.Width, first.Height), QRect(1, 1, 98, 83));
+    const TileState &last = f.game.tile(4, 6);
+    QCOMPARE(QRect(last.Left, last.Top, last.Width, last.Height), QRect(5 * 99 + 1, 3 * 84 + 1, 98, 83));
+
+    // Gap 0: tiles touch each other and the top and left edges.
+    f.settings.Gap = 0;
+    f.view.size = QSize(601, 343);
+    f.game.Layout();
+    QCOMPARE(QRect(f.game.tile(1, 1).Left, f.game.tile(1, 1).Top, f.game.tile(1, 1).Width,
+                   f.game.tile(1, 1).Height), QRect(0, 0, 100, 85));
+    QCOMPARE(f.game.tile(1, 2).Left, 100);
+    QCOMPARE(f.game.tile(2, 1).Top, 85);
+
+    // Tiles out of play keep their old bounds.
+    const TileState outside = f.game.tile(6, 8);
+    f.view.size = QSize(900, 700);
+    f.game.Layout();
+    QCOMPARE(f.game.tile(6, 8).Left, outside.Left);
+    QCOMPARE(f.game.tile(6, 8).Width, outside.Width);
+}
+
+void tst_Game::shrinkSteps()
+{
+    TileState t;
+    t.Left = 100;
+    t.Top = 50;
+    t.Width = 98;
+    t.Height = 83;
+    const QList<QSize> sizes = {{59, 50}, {35, 30}, {21, 18}, {13, 11}};
+    for (const QSize &expected : sizes) {
+        const QPointF centre(t.Left + t.Width / 2.0, t.Top + t.Height / 2.0);
+        Game::shrink(t);
+        QCOMPARE(QSize(t.Width, t.Height), expected);
+        QVERIFY(std::abs(t.Left + t.Width / 2.0 - centre.x()) <= 1.0);
+        QVERIFY(std::abs(t.Top + t.Height / 2.0 - centre.y()) <= 1.0);
+    }
+}
+
+void tst_Game::firstPressWaits()
+{
+    Fixture f;
+    f.press({1, 1});
+    QCOMPARE(f.game.MoveCount(), 1);
+    QCOMPARE(f.game.Tag(), 1);
+    QCOMPARE(f.view.timeCaption, QString());
+    QVERIFY(f.game.tile(1, 1).FaceUp);
+    QCOMPARE(f.game.tile(1, 1).Color, f.game.tile(1, 1).PairColor);
+    QVERIFY(f.game.tile(1, 1).Style == f.view.revealed);
+    QVERIFY(f.game.Timer1.isEnabled());
+    f.game.Timer1Timer();
+    QVERIFY(!f.game.Timer1.isEnabled());
+    QVERIFY(f.game.tile(1, 1).FaceUp);
+    QCOMPARE(int(f.game.FirstRow()), 1);
+    QCOMPARE(int(f.game.FirstCol()), 1);
+}
+
+void tst_Game::pressingTheWaitingTileAgainOnlyCounts()
+{
+    Fixture f;
+    f.press({2, 3});
+    f.settle();
+    const int changes = f.view.changes;
+    f.press({2, 3});
+    QCOMPARE(f.game.MoveCount(), 2);
+    QVERIFY(!f.game.Timer1.isEnabled());
+    QCOMPARE(f.view.changes, changes);
+    QVERIFY(f.game.tile(3, 2).FaceUp);
+}
+
+void tst_Game::pressesDuringCompareAndRemovalAreIgnored()
+{
+    Fixture f;
+    const QPoint a = f.firstVisible();
+    const QPoint b = f.partnerOf(a.y(), a.x());
+    f.press(a);
+    const QPoint other = f.strangerOf(a.y(), a.x());
+    f.press(other); // during the compare
+    QCOMPARE(f.game.MoveCount(), 2);
+    QVERIFY(!f.game.tile(other.y(), other.x()).FaceUp);
+    f.settle();
+    f.press(b);
+    f.game.Timer1Timer();
+    QVERIFY(f.game.Timer3.isEnabled());
+    f.press(other); // during the removal
+    QCOMPARE(f.game.MoveCount(), 4);
+    QVERIFY(!f.game.tile(other.y(), other.x()).FaceUp);
+    QCOMPARE(f.faceUp(), 2);
+}
+
+void tst_Game::matchRemovesBoth()
+{
+    Fixture f;
+    const QPoint a = f.firstVisible();
+    const QPoint b = f.partnerOf(a.y(), a.x());
+    f.press(a);
+    f.settle();
+    f.press(b);
+    f.game.Timer1Timer();
+    QVERIFY(f.game.Timer3.isEnabled());
+    QVERIFY(!f.game.Timer1.isEnabled());
+    QCOMPARE(f.faceUp(), 2);
+    f.game.Timer3Timer();
+    QVERIFY(!f.game.tile(a.y(), a.x()).Visible);
+    QVERIFY(!f.game.tile(b.y(), b.x()).Visible);
+    QVERIFY(!f.game.Timer3.isEnabled());
+    QVERIFY(!f.game.Timer4.isEnabled());
+    QCOMPARE(f.visible(), 22);
+    // The shrunken bounds of the 98 by 83 tiles stay until the next layout.
+    QCOMPARE(f.game.tile(a.y(), a.x()).Width, 13);
+    QCOMPARE(f.game.tile(b.y(), b.x()).Height, 11);
+}
+
+void tst_Game::mismatchLeavesTheNewerUp()
+{
+    Fixture f;
+    const QPoint a = f.firstVisible();
+    const QPoint b = f.strangerOf(a.y(), a.x());
+    f.press(a);
+    f.settle();
+    f.press(b);
+    QCOMPARE(f.faceUp(), 2);
+    f.game.Timer1Timer();
+    QVERIFY(!f.game.tile(a.y(), a.x()).FaceUp);
+    QVERIFY(f.game.tile(a.y(), a.x()).Style == f.view.concealed);
+    QVERIFY(f.game.tile(b.y(), b.x()).FaceUp);
+    QCOMPARE(int(f.game.FirstRow()), b.y());
+    QCOMPARE(int(f.game.FirstCol()), b.x());
+}
+
+void tst_Game::staleSelectionNeverMatches()
+{
+    Fixture f;
+    const QPoint a = f.firstVisible();
+    const QPoint b = f.partnerOf(a.y(), a.x());
+    f.press(a);
+    f.settle();
+    f.press(b);
+    f.settle();
+    QCOMPARE(int(f.game.FirstRow()), a.y()); // the removed tile is still the first
+    const QPoint c = f.firstVisible();
+    f.press(c);
+    QVERIFY(f.game.Timer1.isEnabled());
+    f.game.Timer1Timer();
+    QVERIFY(!f.game.Timer3.isEnabled());
+    QVERIFY(!f.game.tile(a.y(), a.x()).Visible); // concealed but still gone
+    QVERIFY(f.game.tile(c.y(), c.x()).FaceUp);
+    QCOMPARE(int(f.game.FirstRow()), c.y());
+    QCOMPARE(int(f.game.FirstCol()), c.x());
+}
+
+namespace {
+// Plays the board to the end by knowing where every pair lies.
+void playToTheEnd(Fixture &f)
+{
+    while (f.visible() > 0) {
+        const QPoint a = f.firstVisible();
+        const QPoint b = f.partnerOf(a.y(), a.x());
+        if (!f.game.tile(a.y(), a.x()).FaceUp)
+            f.press(a);
+        f.settle();
+        f.press(b);
+        f.settle();
+    }
+}
+} // namespace
+
+void tst_Game::winShowsResultsAndDealsAgain()
+{
+    Fixture f;
+    f.now = 0.25;
+    playToTheEnd(f);
+    QVERIFY(f.game.BoardCleared());
+    QCOMPARE(f.game.Tag(), 0);
+    QVERIFY(f.game.Timer4.isEnabled());
+    QCOMPARE(f.view.countCaption, QString::number(f.game.MoveCount()));
+    f.game.Timer4Timer();
+    QVERIFY(!f.game.Timer4.isEnabled());
+    QCOMPARE(f.visible(), 24);
+    // The results stay until the first press of the next game.
+    QCOMPARE(f.view.countCaption, QString::number(f.game.MoveCount()));
+    f.press(f.firstVisible());
+    QCOMPARE(f.view.countCaption, QString());
+    QCOMPARE(f.view.timeCaption, QString());
+}
+
+void tst_Game::newWithinTwoSecondsOfAWinDealsTwice()
+{
+    Fixture f;
+    playToTheEnd(f);
+    f.game.New();
+    QCOMPARE(f.visible(), 24);
+    QVERIFY(f.game.Timer4.isEnabled());
+    const TColor before = f.game.tile(1, 1).PairColor;
+    const std::uint32_t state = f.random.state();
+    f.game.Timer4Timer();
+    QVERIFY(f.random.state() != state); // dealt again
+    Q_UNUSED(before);
+    QVERIFY(f.visiblePairs());
+}
+
+void tst_Game::newDuringATurnDropsIt()
+{
+    Fixture f;
+    const QPoint a = f.firstVisible();
+    const QPoint b = f.partnerOf(a.y(), a.x());
+    f.press(a);
+    f.settle();
+    f.press(b);
+    f.game.Timer1Timer();
+    QVERIFY(f.game.Timer3.isEnabled());
+    f.game.New();
+    QVERIFY(!f.game.Timer1.isEnabled());
+    QVERIFY(!f.game.Timer3.isEnabled());
+    QCOMPARE(f.visible(), 24);
+    QCOMPARE(f.faceUp(), 0);
+    QCOMPARE(f.game.Tag(), 0);
+}
+
+void tst_Game::wholeGames_data()
+{
+    QTest::addColumn<bool>("small");
+    QTest::newRow("small") << true;
+    QTest::newRow("large") << false;
+}
+
+void tst_Game::wholeGames()
+{
+    QFETCH(bool, small);
+    Fixture f(small);
+    f.now = 0.999; // starts just before midnight
+    const QPoint a = f.firstVisible();
+    f.press(a);
+    f.now = 0.999 + 83.0 / 86400.0 - 1.0;
+    playToTheEnd(f);
+    QCOMPARE(f.view.timeCaption, QStringLiteral("01:23"));
+    const int pairs = small ? 12 : 24;
+    QCOMPARE(f.game.MoveCount(), 2 * pairs);
+    QCOMPARE(f.view.countCaption, QString::number(2 * pairs));
+}
+
+void tst_Game::demonstrationPlaysOnAcrossBoards()
+{
+    Fixture f;
+    f.game.ToggleDemo();
+    QVERIFY(f.game.Timer5.isEnabled());
+    int boards = 0;
+    for (int step = 0; step < 20000 && boards < 2; ++step) {
+        std::array<std::array<bool, 9>, 7> wasVisible{};
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 1; c <= 8; ++c)
+                wasVisible[r][c] = f.game.tile(r, c).Visible;
+        const int moves = f.game.MoveCount();
+        f.game.Timer5Timer();
+        // Each move presses a tile that is on the board.
+        QVERIFY(wasVisible[f.game.LastDemoRow()][f.game.LastDemoCol()]);
+        QVERIFY(f.game.MoveCount() == moves + 1 || f.game.MoveCount() == 1);
+        f.settle();
+        if (f.game.Timer4.isEnabled()) {
+            ++boards;
+            QVERIFY(f.view.countCaption.toInt() > 0);
+            f.game.Timer5Timer(); // a move on the cleared board does nothing
+            QVERIFY(f.game.Timer4.isEnabled());
+            f.game.Timer4Timer();
+            QCOMPARE(f.visible(), 24);
+        }
+        QVERIFY(f.game.Timer5.isEnabled());
+    }
+    QCOMPARE(boards, 2);
+}
+
+void tst_Game::demonstrationStopsOnAPress()
+{
+    Fixture f;
+    f.game.ToggleDemo();
+    for (int i = 0; i < 7; ++i) {
+        f.game.Timer5Timer();
+        f.settle();
+    }
+    const int moves = f.game.MoveCount();
+    f.press(f.firstVisible());
+    QVERIFY(!f.game.Timer5.isEnabled());
+    QCOMPARE(f.game.MoveCount(), moves + 1);
+    QCOMPARE(f.game.Tag(), 1);
+    f.game.ToggleDemo();
+    QVERIFY(f.game.Timer5.isEnabled());
+    f.game.ToggleDemo();
+    QVERIFY(!f.game.Timer5.isEnabled());
+}
+
+void tst_Game::elapsedTime()
+{
+    const double s = 1.0 / 86400.0;
+    QCOMPARE(Game::elapsedText(0.5, 0.5 + 65.4 * s), QStringLiteral("01:05"));
+    QCOMPARE(Game::elapsedText(0.1, 0.1 + (3600 + 5 * 60 + 30) * s), QStringLiteral("05:30"));
+    QCOMPARE(Game::elapsedText(1.0 - 10 * s, 20 * s), QStringLiteral("00:30"));
+    QCOMPARE(Game::elapsedText(0.3, 0.3), QStringLiteral("00:00"));
+}
+
+void tst_Game::randomEventsKeepTheRules()
+{
+    auto *rng = QRandomGenerator::global();
+    const quint32 seed = rng->generate();
+    qInfo("seed %u", seed);
+    QRandomGenerator events(seed);
+    for (int run = 0; run < 40; ++run) {
+        Fixture f(run % 2 == 0);
+        int presses = 0;
+        for (int step = 0; step < 500; ++step) {
+            const int kind = events.bounded(100);
+            const bool clockWasRunning = f.game.Tag() == 1;
+            if (kind < 45) {
+                const int r = events.bounded(1, 7);
+                const int c = events.bounded(1, 9);
+                const bool visible = f.game.tile(r, c).Visible;
+                f.game.MouseDown(r, c);
+                if (visible) {
+                    presses = clockWasRunning ? presses + 1 : 1;
+                    QVERIFY(!f.game.Timer5.isEnabled());
+                }
+            } else if (kind < 60 && f.game.Timer1.isEnabled()) {
+                f.game.Timer1Timer();
+            } else if (kind < 72 && f.game.Timer3.isEnabled()) {
+                f.game.Timer3Timer();
+            } else if (kind < 76 && f.game.Timer4.isEnabled()) {
+                f.game.Timer4Timer();
+            } else if (kind < 88 && f.game.Timer5.isEnabled()) {
+                const bool moves = !f.game.BoardCleared();
+                f.game.Timer5Timer();
+                if (moves)
+                    presses = clockWasRunning ? presses + 1 : 1;
+            } else if (kind < 92) {
+                f.game.ToggleDemo();
+            } else if (kind < 94) {
+                f.game.New();
+            } else if (kind < 96) {
+                f.game.Small();
+            } else if (kind < 98) {
+                f.game.Large();
+            } else {
+                f.view.size = QSize(events.bounded(0, 2000), events.bounded(0, 1200));
+                f.game.Layout();
+            }
+            QVERIFY(f.faceUp() <= 2);
+            QVERIFY(f.visiblePairs());
+            if (f.game.Tag() == 1)
+                QCOMPARE(f.game.MoveCount(), presses);
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Game)
+#include "tst_Game.moc"

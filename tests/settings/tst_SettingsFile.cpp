@@ -1,0 +1,181 @@
+#include "settings/IoError.h"
+#include "settings/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+class tst_SettingsFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void loading_data();
+    void loading();
+    void longerFileGivesItsFirstRecord();
+    void folderNamedDbDataGivesDefaults();
+    void randomContentsLoadToThemselvesOrDefaults();
+    void storeWritesOneRecord();
+    void storeIntoReadOnlyFolderFailsAndKeepsOldFile();
+    void storeIntoMissingFolderFails();
+
+private:
+    void write(const QByteArray &bytes);
+    TGameSettings defaults() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_SettingsFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_SettingsFile::write(const QByteArray &bytes)
+{
+    QFile f(m_dir->filePath(QStringLiteral("DbData")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TGameSettings tst_SettingsFile::defaults() const
+{
+    TGameSettings d;
+    d.WinLeft = 65;
+    d.WinTop = 41;
+    d.WinWidth = 506;
+    d.WinHeight = 320;
+    return d;
+}
+
+void tst_SettingsFile::loading_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("kept");
+    TGameSettings good;
+    good.Gap = 9;
+    good.SmallBoard = 0;
+    good.Cols = 8;
+    good.Rows = 6;
+    QTest::newRow("no file") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("1 byte") << QByteArray("\x01", 1) << false;
+    QTest::newRow("567 bytes") << good.toBytes().left(567) << false;
+    QTest::newRow("568 zeros") << QByteArray(568, '\0') << false;
+    QTest::newRow("568 of 0xFF") << QByteArray(568, '\xFF') << false;
+    QTest::newRow("a good record") << good.toBytes() << true;
+}
+
+void tst_SettingsFile::loading()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, kept);
+    if (!contents.isNull())
+        write(contents);
+    const SettingsFile file(m_dir->path());
+    const TGameSettings loaded = file.load(defaults());
+    if (kept) {
+        QCOMPARE(loaded.toBytes(), contents);
+        QVERIFY(QFile::exists(file.path()));
+    } else {
+        QVERIFY(loaded == defaults());
+        QVERIFY(!QFile::exists(file.path()));
+    }
+}
+
+void tst_SettingsFile::longerFileGivesItsFirstRecord()
+{
+    TGameSettings s = defaults();
+    s.Gap = 3;
+    write(s.toBytes() + QByteArray(32, '\x7f'));
+    const SettingsFile file(m_dir->path());
+    const TGameSettings loaded = file.load(defaults());
+    QCOMPARE(loaded.Gap, 3);
+    file.store(loaded);
+    QCOMPARE(QFileInfo(file.path()).size(), 568);
+}
+
+void tst_SettingsFile::folderNamedDbDataGivesDefaults()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("DbData")));
+    const SettingsFile file(m_dir->path());
+    QVERIFY(file.load(defaults()) == defaults());
+    QVERIFY_THROWS_EXCEPTION(IoError, file.store(defaults()));
+    QVERIFY(QFileInfo(file.path()).isDir());
+}
+
+void tst_SettingsFile::randomContentsLoadToThemselvesOrDefaults()
+{
+    auto *rng = QRandomGenerator::global();
+    const SettingsFile file(m_dir->path());
+    for (int i = 0; i < 2000; ++i) {
+        QByteArray raw(rng->bounded(700), '\0');
+        for (auto &b : raw)
+            b = char(rng->bounded(256));
+        // Half of the records get plausible values, so both outcomes occur.
+        if (i % 2 && raw.size() >= 568) {
+            raw[0] = 1; raw[1] = 6; raw[2] = 4;
+            raw[8] = char(rng->bounded(16)); raw[9] = raw[10] = raw[11] = 0;
+            raw[32] = raw[44] = char(rng->bounded(2));
+            raw[34] = char(1 + rng->bounded(255));
+            for (int k : {35, 36, 47, 48})
+                raw[k] = char(rng->bounded(4));
+        }
+        write(raw);
+        const TGameSettings loaded = file.load(defaults());
+        if (loaded == defaults()) {
+            QVERIFY(!QFile::exists(file.path()));
+        } else {
+            QVERIFY(loaded.isValid());
+            QCOMPARE(loaded.toBytes(), raw.left(568));
+        }
+    }
+}
+
+void tst_SettingsFile::storeWritesOneRecord()
+{
+    const SettingsFile file(m_dir->path());
+    TGameSettings s = defaults();
+    s.MusicFile.assignPath(QStringLiteral("/музыка/песня.mp3"));
+    write(QByteArray(1000, 'x'));
+    file.store(s);
+    QFile f(file.path());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), s.toBytes());
+    // Nothing but the record is left in the folder.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("DbData")});
+}
+
+void tst_SettingsFile::storeIntoReadOnlyFolderFailsAndKeepsOldFile()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    write(QByteArray(568, 'o'));
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+    const SettingsFile file(m_dir->path());
+    try {
+        file.store(defaults());
+        QFAIL("store succeeded");
+    } catch (const IoError &e) {
+        QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("File access denied"));
+    }
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile f(file.path());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray(568, 'o'));
+}
+
+void tst_SettingsFile::storeIntoMissingFolderFails()
+{
+    const SettingsFile file(m_dir->filePath(QStringLiteral("gone")));
+    QVERIFY_THROWS_EXCEPTION(IoError, file.store(defaults()));
+}
+
+QTEST_GUILESS_MAIN(tst_SettingsFile)
+#include "tst_SettingsFile.moc"
