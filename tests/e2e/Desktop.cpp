@@ -1,0 +1,153 @@
+#include "Desktop.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+Desktop::Desktop()
+{
+    QFile::copy(QStringLiteral(TILIMI_BINARY), m_dir.filePath(QStringLiteral("tilimi")));
+    m_game.setProgram(m_dir.filePath(QStringLiteral("tilimi")));
+    m_game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    m_game.setProcessEnvironment(env);
+}
+
+Desktop::~Desktop()
+{
+    kill();
+}
+
+QString Desktop::dbData() const
+{
+    return m_dir.filePath(QStringLiteral("DbData"));
+}
+
+QByteArray Desktop::readDbData() const
+{
+    QFile f(dbData());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Desktop::writeDbData(const QByteArray &bytes) const
+{
+    QFile f(dbData());
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+QString Desktop::run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+bool Desktop::start()
+{
+    m_game.start();
+    if (!m_game.waitForStarted())
+        return false;
+    const QString pid = QString::number(m_game.processId());
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000) {
+        const QStringList ids = run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--pid"), pid})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (!ids.isEmpty()) {
+            m_window = ids.last();
+            // Let the window manager frame it and the first paint finish.
+            pause(600);
+            return true;
+        }
+        pause(50);
+    }
+    return false;
+}
+
+void Desktop::closeWindow()
+{
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), m_window});
+}
+
+bool Desktop::waitForExit(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (isRunning() && clock.elapsed() < ms)
+        pause(50);
+    return !isRunning();
+}
+
+void Desktop::kill()
+{
+    if (isRunning()) {
+        m_game.kill();
+        m_game.waitForFinished();
+    }
+}
+
+QRect Desktop::clientGeometry() const
+{
+    // xwininfo, unlike xdotool, reports the absolute position of a window
+    // inside a window manager's frame correctly.
+    const QStringList lines = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), m_window})
+                                  .split(QLatin1Char('\n'));
+    QRect r;
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        const int value = line.section(QLatin1Char(':'), 1).trimmed().toInt();
+        if (line.startsWith(QLatin1String("Absolute upper-left X:")))
+            r.moveLeft(value);
+        else if (line.startsWith(QLatin1String("Absolute upper-left Y:")))
+            r.moveTop(value);
+        else if (line.startsWith(QLatin1String("Width:")))
+            r.setWidth(value);
+        else if (line.startsWith(QLatin1String("Height:")))
+            r.setHeight(value);
+    }
+    return r;
+}
+
+void Desktop::moveResize(const QRect &outer)
+{
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-r"), m_window, QStringLiteral("-e"),
+                                   QStringLiteral("0,%1,%2,%3,%4").arg(outer.x()).arg(outer.y())
+                                       .arg(outer.width()).arg(outer.height())});
+    pause(400);
+}
+
+QImage Desktop::screenshot() const
+{
+    QProcess p;
+    p.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    p.waitForFinished(10000);
+    return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+void Desktop::click(const QPoint &pos, int button)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(pos.x()),
+                                    QString::number(pos.y()), QStringLiteral("click"),
+                                    QString::number(button)});
+}
+
+void Desktop::key(const QString &keys)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("key"), keys});
+}
+
+void Desktop::pause(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+
+// The game as a person meets it: a copy of the real binary in a folder of its
+// own (where it keeps "DbData"), started in the test's X server, driven with
+// xdotool and wmctrl, and looked at through screenshots.
+class Desktop
+{
+public:
+    Desktop();
+    ~Desktop();
+
+    QString folder() const { return m_dir.path(); }
+    QString dbData() const;
+    QByteArray readDbData() const;
+    void writeDbData(const QByteArray &bytes) const;
+
+    // Starts the game and waits until its window is shown.
+    bool start();
+    bool isRunning() const { return m_game.state() != QProcess::NotRunning; }
+    // Closes the window through the window manager, as its close box does.
+    void closeWindow();
+    bool waitForExit(int ms = 5000);
+    void kill();
+
+    // The window's client area (below the title bar, menu bar included).
+    QRect clientGeometry() const;
+    void moveResize(const QRect &outer);
+
+    QImage screenshot() const;
+    void click(const QPoint &screenPos, int button = 1);
+    void key(const QString &keys);
+    void pause(int ms);
+
+    static QString run(const QString &program, const QStringList &args);
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_game;
+    QString m_window;
+};
