@@ -3,6 +3,7 @@
 #include "Design.h"
 #include "Messages.h"
 #include "game/tcl.h"
+#include "picture/PicturePage.h"
 #include "settings/IoError.h"
 #include "settings/PanelStyle.h"
 #include "settings/SettingsFile.h"
@@ -87,9 +88,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     connect(Panel2, &SettingsPage::cancelRequested, this, guarded([this] { Cancel(); }));
     connect(Panel2, &SettingsPage::defaultsRequested, this, guarded([this] { Defaults(); }));
 
-    PanelImage = new TCustomPanel(m_client);
-    PanelImage->setBevelOuter(bvNone);
-    PanelImage->setColor(clBlack);
+    PanelImage = new PicturePage(m_client);
     PanelImage->hide();
 
     m_game = std::make_unique<Game>(Settings, m_random, static_cast<GameView &>(*this), m_env.timeOfDay);
@@ -133,6 +132,7 @@ void TForm1::createMenu()
     N6 = bar->addAction(QStringLiteral("&Настройки"));
     connect(N6, &QAction::triggered, this, guarded([this] { N6Click(); }));
     N10 = bar->addAction(QStringLiteral("&Мандала"));
+    connect(N10, &QAction::triggered, this, guarded([this] { N10Click(); }));
     N13 = bar->addMenu(QStringLiteral("Му&зыка"));
     N11 = bar->addAction(QStringLiteral("&О программе"));
     connect(N11, &QAction::triggered, this, guarded([this] { N11Click(); }));
@@ -306,6 +306,15 @@ void TForm1::N5Click()
     // Exit ends the program at once; the settings are not stored.
     m_exiting = true;
     QCoreApplication::exit(0);
+}
+
+void TForm1::N10Click()
+{
+    m_game->StopDemo();
+    PanelImage->raise();
+    PanelImage->show();
+    MnGame1->menuAction()->setVisible(false);
+    MnGame2->setVisible(true);
 }
 
 void TForm1::N11Click()

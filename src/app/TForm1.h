@@ -14,6 +14,7 @@
 
 class ColorChooser;
 class GameTimer;
+class PicturePage;
 class QAction;
 class QMenu;
 class SettingsPage;
@@ -53,6 +54,7 @@ public:
     void MnGame1Popup();
     void MnGame2Click();
     void N5Click();
+    void N10Click();
     void N11Click();
 
     TGameSettings Settings;
@@ -67,7 +69,7 @@ public:
 
     TCustomPanel *Panel1;
     SettingsPage *Panel2;
-    TCustomPanel *PanelImage;
+    PicturePage *PanelImage;
     TCustomPanel *p1;
     TCustomPanel *p11;
 

@@ -1,0 +1,63 @@
+#include "TImage.h"
+
+#include "JpegDecoder.h"
+#include "app/Messages.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+TImage::TImage(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TImage::setJpeg(const QByteArray &data)
+{
+    m_jpeg = data;
+    m_bitmap = QImage();
+    m_failed = false;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_bitmap.isNull() && !m_failed && !m_jpeg.isEmpty()) {
+        try {
+            m_bitmap = JpegDecoder::decode(m_jpeg);
+        } catch (const std::exception &e) {
+            // Reported once, after the paint: a box must not open inside it.
+            m_failed = true;
+            const QString message = QString::fromUtf8(e.what());
+            QTimer::singleShot(0, this, [message] { Messages::show(message); });
+        }
+    }
+    if (m_bitmap.isNull()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), m_bitmap);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_leftPressed = true;
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = m_leftPressed && rect().contains(event->position().toPoint());
+    m_leftPressed = false;
+    if (click)
+        Q_EMIT clicked();
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent *)
+{
+    m_leftPressed = false;
+}
