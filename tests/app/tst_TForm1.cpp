@@ -2,6 +2,8 @@
 #include "app/Messages.h"
 #include "app/TForm1.h"
 #include "game/tcl.h"
+#include "picture/PicturePage.h"
+#include "picture/TImage.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/ColorChooser.h"
 #include "settings_page/NumberField.h"
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void musicFieldsSurviveApplyAndDefaults();
     void pageSwitchesKeepOneGameItem();
     void resultItemsClear();
+    void picturePageRemembersItsPicture();
     void escapedErrorsReachTheBox();
 
 private:
@@ -345,6 +348,29 @@ void tst_TForm1::escapedErrorsReachTheBox()
     after = true;
     QVERIFY(after);
     QCOMPARE(m_messages, QStringList{QStringLiteral("Disk full")});
+}
+
+void tst_TForm1::picturePageRemembersItsPicture()
+{
+    auto w = start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->game().ToggleDemo();
+    w->N10Click();
+    QVERIFY(!w->game().Timer5.isEnabled());
+    QVERIFY(w->PanelImage->isVisible());
+    QCOMPARE(w->PanelImage->geometry(), w->clientArea()->rect());
+    QVERIFY(w->MnGame2->isVisible());
+    QTest::mouseClick(w->PanelImage->Image1, Qt::LeftButton);
+    QVERIFY(w->PanelImage->Image2->isVisible());
+    w->MnGame2Click();
+    QVERIFY(!w->PanelImage->isVisible());
+    w->N6Click();
+    w->N10Click(); // over the settings page, which is not cancelled
+    QVERIFY(w->PanelImage->Image2->isVisible());
+    QVERIFY(!w->PanelImage->Image1->isVisible());
+    w->MnGame1Popup();
+    QVERIFY(!w->PanelImage->isVisible());
 }
 
 QTEST_MAIN(tst_TForm1)
