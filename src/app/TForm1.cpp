@@ -3,6 +3,7 @@
 #include "Design.h"
 #include "Messages.h"
 #include "game/tcl.h"
+#include "music/Music.h"
 #include "picture/PicturePage.h"
 #include "settings/IoError.h"
 #include "settings/PanelStyle.h"
@@ -92,6 +93,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     PanelImage->hide();
 
     m_game = std::make_unique<Game>(Settings, m_random, static_cast<GameView &>(*this), m_env.timeOfDay);
+    m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
     Timer2 = new GameTimer(220, this);
     connect(Timer2, &GameTimer::timeout, this, guarded([this] { Timer2Timer(); }));
 

@@ -14,6 +14,8 @@
 
 class ColorChooser;
 class GameTimer;
+class Music;
+class MusicChooser;
 class PicturePage;
 class QAction;
 class QMenu;
@@ -36,6 +38,8 @@ public:
         std::function<double()> timeOfDay;          // empty: the local clock
         std::function<std::uint32_t()> randomSeed;  // empty: the UTC clock
         ColorChooser *colors = nullptr;             // empty: the colour dialog
+        MusicChooser *music = nullptr;              // empty: the open-file dialog
+        QString audioSink = QStringLiteral("autoaudiosink");
     };
 
     explicit TForm1(Environment environment);
@@ -63,6 +67,7 @@ public:
     QString StartDir;
 
     Game &game() { return *m_game; }
+    Music &music() { return *m_music; }
     SettingsPage *settingsPage() const { return Panel2; }
     tcl *tileWidget(int row, int col) const { return m_tiles[row - 1][col - 1]; }
     QWidget *clientArea() const { return m_client; }
@@ -119,6 +124,7 @@ private:
     std::unique_ptr<ColorChooser> m_ownColors;
     QWidget *m_client;
     std::unique_ptr<Game> m_game;
+    std::unique_ptr<Music> m_music;
     std::array<std::array<tcl *, Game::MaxCols>, Game::MaxRows> m_tiles{};
     // The outer placement to restore once the frame's size is known.
     QRect m_pendingOuter;

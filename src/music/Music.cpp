@@ -1,0 +1,108 @@
+#include "Music.h"
+
+#include "MusicChooser.h"
+#include "OpenDialogChooser.h"
+#include "app/Messages.h"
+#include "settings/TGameSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+QString Music::openFailedMessage()
+{
+    return QStringLiteral("Не удалось открыть файл. Возможно расширение его имени не соответствует "
+                          "формату, в котором он сохранен.");
+}
+
+Music::Music(TGameSettings &settings, QMenu *menu, QWidget *window, const QString &audioSink,
+             MusicChooser *chooser)
+    : MediaPlayer1(audioSink), m_settings(settings), m_window(window), m_chooser(chooser)
+{
+    if (!m_chooser) {
+        m_ownChooser = std::make_unique<OpenDialogChooser>();
+        m_chooser = m_ownChooser.get();
+    }
+    N14 = menu->addAction(QStringLiteral("Выбрать музыкальный файл"));
+    N20 = menu->addAction(QStringLiteral("Начать воспроизведение"));
+    N22 = menu->addAction(QStringLiteral("Закончить воспроизведение"));
+    connect(menu, &QMenu::aboutToShow, this, &Music::N13Click);
+    connect(N14, &QAction::triggered, this, &Music::N14Click);
+    connect(N20, &QAction::triggered, this, &Music::N20Click);
+    // Finish and the replay have no guard of their own: an error there
+    // reaches the generic box.
+    connect(N22, &QAction::triggered, this, [this] { Messages::guard([this] { N22Click(); }); });
+    connect(&MediaPlayer1, &TMediaPlayer::Notify, this, &Music::MediaPlayer1Notify);
+    connect(&TmNotify, &GameTimer::timeout, this, [this] { Messages::guard([this] { TmNotifyTimer(); }); });
+}
+
+Music::~Music() = default;
+
+void Music::N13Click()
+{
+    const bool playing = MediaPlayer1.Tag != 0;
+    N20->setVisible(!playing);
+    N22->setVisible(playing);
+    // A folder does not count, and an empty name never does.
+    if (!QFileInfo(m_settings.MusicFile.path()).isFile())
+        N20->setVisible(false);
+}
+
+void Music::N14Click()
+{
+    MediaPlayer1.Tag = 0;
+    try {
+        MediaPlayer1.Stop();
+        MediaPlayer1.Close();
+    } catch (const std::exception &) {
+        // Nothing was open: there is nothing to stop.
+    }
+    const QString dir = m_settings.MusicDir.path();
+    if (!dir.isEmpty())
+        QDir::setCurrent(dir);
+    QString path;
+    if (!m_chooser->choose(m_window, path))
+        return;
+    try {
+        MediaPlayer1.FileName = path;
+        MediaPlayer1.Open();
+        MediaPlayer1.Play();
+        MediaPlayer1.Tag = 1;
+        m_settings.MusicDir.assignPath(QDir::currentPath());
+        m_settings.MusicFile.assignPath(path);
+    } catch (const std::exception &) {
+        Messages::show(openFailedMessage());
+    }
+}
+
+void Music::N20Click()
+{
+    try {
+        MediaPlayer1.FileName = m_settings.MusicFile.path();
+        MediaPlayer1.Open();
+        MediaPlayer1.Play();
+        MediaPlayer1.Tag = 1;
+    } catch (const std::exception &) {
+        Messages::show(openFailedMessage());
+    }
+}
+
+void Music::N22Click()
+{
+    MediaPlayer1.Tag = 0;
+    MediaPlayer1.Stop();
+    MediaPlayer1.Close();
+}
+
+void Music::MediaPlayer1Notify()
+{
+    // Whatever the kind: with the flag down the timer runs out without effect.
+    TmNotify.setEnabled(true);
+}
+
+void Music::TmNotifyTimer()
+{
+    TmNotify.setEnabled(false);
+    if (MediaPlayer1.Tag == 1)
+        MediaPlayer1.Play();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+typedef struct _GstElement GstElement;
+typedef struct _GstBus GstBus;
+typedef struct _GstMessage GstMessage;
+
+// How a play request ended.
+enum class TMPNotifyValue { nvSuccessful, nvSuperseded, nvAborted, nvFailure };
+
+// The music's player over GStreamer's playbin, sound only. Open, Stop, Close
+// and the rewind hold the caller until done; Play returns at once and every
+// play request ends in exactly one Notify, delivered later through the event
+// loop of the player's thread, never inside a player call.
+class TMediaPlayer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // audioSink: a GStreamer description of the output, "autoaudiosink" for
+    // the desktop's default; tests give "fakesink sync=true".
+    explicit TMediaPlayer(QString audioSink, QObject *parent = nullptr);
+    ~TMediaPlayer() override;
+
+    QString FileName;
+    // The play flag: 1 while music is wanted.
+    int Tag = 0;
+
+    // Opens FileName, closing what was open first. Throws EMCIDeviceError for
+    // anything that cannot be played, a file without sound included.
+    void Open();
+    // Plays from the current position to the end; at the end it starts from
+    // the beginning. A pending request is superseded.
+    void Play();
+    void Stop();
+    void Close();
+
+    bool isOpen() const { return m_pipeline != nullptr; }
+    bool isPlaying() const { return m_pending; }
+    // Milliseconds; -1 when unknown.
+    qint64 Position() const;
+    qint64 Length() const { return m_length; }
+    TMPNotifyValue NotifyValue() const { return m_notifyValue; }
+
+Q_SIGNALS:
+    void Notify(TMPNotifyValue kind);
+
+private:
+    static int syncHandler(GstBus *bus, GstMessage *message, void *self);
+    void busEvent(unsigned generation, bool endOfStream);
+    void endRequest(TMPNotifyValue kind);
+    void postNotice(TMPNotifyValue kind);
+    void requireOpen() const;
+    void rewind();
+    void destroyPipeline();
+    qint64 queryLength() const;
+
+    QString m_audioSink;
+    GstElement *m_pipeline = nullptr;
+    // Raised by Stop, Close and rewinds: an end of stream or error that the
+    // streaming thread tagged with an older generation is stale.
+    std::atomic<unsigned> m_generation{0};
+    std::atomic<bool> m_failedWhileOpening{false};
+    bool m_pending = false;
+    bool m_atEnd = false;
+    qint64 m_length = -1;
+    TMPNotifyValue m_notifyValue = TMPNotifyValue::nvSuccessful;
+};
