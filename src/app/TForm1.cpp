@@ -63,7 +63,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     }
 
     setWindowTitle(title());
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(Design::scaled(14));
     setFont(font);
     const QSize minimum = Design::scaled(QRect(QPoint(), DesignedMinimum)).size();

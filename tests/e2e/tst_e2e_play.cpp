@@ -1,0 +1,119 @@
+#include "e2e/Desktop.h"
+
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+const QRgb Silver = qRgb(0xc0, 0xc0, 0xc0);
+const QRgb Grey = qRgb(0x80, 0x80, 0x80);
+
+// The runs of silver along a line: where the concealed tiles lie.
+QList<QPair<int, int>> silverRuns(const QImage &img, QPoint from, QPoint step, int count)
+{
+    QList<QPair<int, int>> runs;
+    bool inside = false;
+    for (int i = 0; i < count; ++i) {
+        const bool hit = img.pixel(from + step * i) == Silver;
+        if (hit && !inside)
+            runs.append({i, i});
+        if (hit)
+            runs.last().second = i;
+        inside = hit;
+    }
+    return runs;
+}
+
+int darkPixels(const QImage &img, const QRect &area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qGray(img.pixel(x, y)) < 100;
+    return n;
+}
+
+} // namespace
+
+class tst_e2e_play : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void playASmallBoardToTheEnd();
+};
+
+void tst_e2e_play::playASmallBoardToTheEnd()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    const QRect client = desktop.clientGeometry();
+    const QImage first = desktop.screenshot();
+
+    // Find the tiles as a person would: by looking.
+    const auto rows = silverRuns(first, {client.left() + 20, client.top()}, {0, 1}, client.height());
+    QCOMPARE(rows.size(), 4);
+    const auto cols = silverRuns(first, {client.left(), client.top() + (rows[0].first + rows[0].second) / 2},
+                                 {1, 0}, client.width());
+    QCOMPARE(cols.size(), 6);
+    QList<QPoint> centres;
+    for (const auto &r : rows)
+        for (const auto &c : cols)
+            centres << client.topLeft() + QPoint((c.first + c.second) / 2, (r.first + r.second) / 2);
+    const QRect results(client.left() + client.width() / 2, client.top() + 2, client.width() / 2 - 4,
+                        rows[0].first - 6);
+    const int darkBefore = darkPixels(first, results);
+
+    // Reveal tile by tile; the newer tile always stays up, so its colour can
+    // be read at leisure. A colour seen before is then matched at once.
+    std::map<QRgb, int> seen;
+    QList<bool> removed(centres.size(), false);
+    int waiting = -1;
+    int presses = 0;
+    const auto press = [&](int i) {
+        desktop.click(centres[i]);
+        ++presses;
+        desktop.pause(300); // past the compare (110 ms) and the removal (55 ms)
+        return desktop.screenshot().pixel(centres[i]);
+    };
+    for (int i = 0; i < centres.size(); ++i) {
+        if (removed[i])
+            continue;
+        const QRgb colour = press(i);
+        if (colour == Grey) { // matched the waiting tile
+            QVERIFY(waiting >= 0);
+            removed[i] = removed[waiting] = true;
+            waiting = -1;
+            continue;
+        }
+        QVERIFY2(colour != Silver, "a pressed tile stays concealed");
+        const auto known = seen.find(colour);
+        if (known != seen.end() && !removed[known->second]) {
+            const int partner = known->second;
+            QCOMPARE(press(partner), Grey);
+            QCOMPARE(desktop.screenshot().pixel(centres[i]), Grey);
+            removed[i] = removed[partner] = true;
+            waiting = -1;
+        } else {
+            seen[colour] = i;
+            waiting = i;
+        }
+    }
+    QVERIFY(std::all_of(removed.begin(), removed.end(), [](bool r) { return r; }));
+    QVERIFY(presses >= 24 && presses <= 36);
+
+    // The time and the count stand in the menu bar, then a new board comes.
+    const QImage won = desktop.screenshot();
+    QVERIFY(darkPixels(won, results) > darkBefore + 20);
+    QCOMPARE(won.pixel(centres[0]), Grey);
+    desktop.pause(2300);
+    const QImage next = desktop.screenshot();
+    QCOMPARE(silverRuns(next, {client.left() + 20, client.top()}, {0, 1}, client.height()).size(), 4);
+    QVERIFY(darkPixels(next, results) > darkBefore + 20); // results stay until the next press
+    desktop.closeWindow();
+    QVERIFY(desktop.waitForExit());
+}
+
+QTEST_GUILESS_MAIN(tst_e2e_play)
+#include "tst_e2e_play.moc"
