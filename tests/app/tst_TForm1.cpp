@@ -53,6 +53,7 @@ private Q_SLOTS:
     void musicFieldsSurviveApplyAndDefaults();
     void pageSwitchesKeepOneGameItem();
     void resultItemsClear();
+    void settingsAgainReloadsThePage();
     void picturePageRemembersItsPicture();
     void escapedErrorsReachTheBox();
 
@@ -371,6 +372,21 @@ void tst_TForm1::picturePageRemembersItsPicture()
     QVERIFY(!w->PanelImage->Image1->isVisible());
     w->MnGame1Popup();
     QVERIFY(!w->PanelImage->isVisible());
+}
+
+void tst_TForm1::settingsAgainReloadsThePage()
+{
+    auto w = start();
+    w->settingsPage()->setLive(true);
+    w->N6Click();
+    w->settingsPage()->Button3->click();
+    w->settingsPage()->Panel9->upDown()->stepUp();
+    QCOMPARE(w->p1->BevelWidth(), 3);
+    w->N6Click();
+    QCOMPARE(w->p1->BevelInner(), bvRaised);
+    QCOMPARE(w->p1->BevelWidth(), 2);
+    QCOMPARE(w->settingsPage()->Edit4->text(), QStringLiteral("2"));
+    QVERIFY(w->MnGame2->isVisible());
 }
 
 QTEST_MAIN(tst_TForm1)
