@@ -54,6 +54,8 @@ private Q_SLOTS:
     void pageSwitchesKeepOneGameItem();
     void resultItemsClear();
     void settingsAgainReloadsThePage();
+    void maximizedComesBackMaximized();
+    void clickOnTheBackgroundStopsTheDemonstration();
     void picturePageRemembersItsPicture();
     void escapedErrorsReachTheBox();
 
@@ -387,6 +389,53 @@ void tst_TForm1::settingsAgainReloadsThePage()
     QCOMPARE(w->p1->BevelWidth(), 2);
     QCOMPARE(w->settingsPage()->Edit4->text(), QStringLiteral("2"));
     QVERIFY(w->MnGame2->isVisible());
+}
+
+void tst_TForm1::maximizedComesBackMaximized()
+{
+    TGameSettings s;
+    s.WinLeft = 50;
+    s.WinTop = 60;
+    s.WinWidth = 700;
+    s.WinHeight = 500;
+    writeSettings(s);
+    {
+        auto w = start();
+        w->showMaximized();
+        QTRY_VERIFY(w->isMaximized());
+        QVERIFY(w->close());
+    }
+    TGameSettings stored;
+    QFile f(dbData());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(TGameSettings::fromBytes(f.readAll(), stored));
+    QCOMPARE(int(stored.Maximized), 1);
+    // The normal placement is kept for later.
+    QCOMPARE(QRect(stored.WinLeft, stored.WinTop, stored.WinWidth, stored.WinHeight), QRect(50, 60, 700, 500));
+    auto w = start();
+    w->show();
+    QTRY_VERIFY(w->isMaximized());
+}
+
+void tst_TForm1::clickOnTheBackgroundStopsTheDemonstration()
+{
+    auto w = start();
+    w->resize(900, 700);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->game().Large();
+    w->game().ToggleDemo();
+    // The remainder of the layout at the bottom right shows the background.
+    const QPoint corner = w->Panel1->rect().bottomRight() - QPoint(1, 1);
+    QVERIFY(w->Panel1->childAt(corner) == nullptr);
+    QTest::mouseClick(w->Panel1, Qt::LeftButton, {}, corner);
+    QVERIFY(!w->game().Timer5.isEnabled());
+    // A press on a tile through the widget stops it as well and is counted.
+    w->game().ToggleDemo();
+    QTest::mousePress(w->tileWidget(2, 2), Qt::RightButton);
+    QVERIFY(!w->game().Timer5.isEnabled());
+    QCOMPARE(w->game().MoveCount(), 1);
+    QVERIFY(w->game().tile(2, 2).FaceUp);
 }
 
 QTEST_MAIN(tst_TForm1)
