@@ -2,43 +2,62 @@
 
 #include "widgets/DialogPlacement.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
-// The descriptions stand as the player sees them; the patterns in
-// parentheses are the dialog's, "*.mp?;*.wav" and "*.*".
-const QStringList OpenDialogChooser::Filters = {
-    QStringLiteral("Музыкальные файлы   *.mp?,    *.wav (*.mp? *.wav)"),
-    QStringLiteral("Все файлы   *.* (*)"),
+const QStringList OpenDialogChooser::Descriptions = {
+    QStringLiteral("Музыкальные файлы   *.mp?,    *.wav "),
+    QStringLiteral("Все файлы   *.*"),
 };
 
-OpenDialogChooser::OpenDialogChooser() : m_lastFilter(Filters.first()) {}
+const QStringList OpenDialogChooser::Filters = {
+    QStringLiteral("Музыкальные файлы (*.mp? *.wav)"),
+    QStringLiteral("Все файлы (*)"),
+};
+
+OpenDialogChooser::OpenDialogChooser() = default;
 
 OpenDialogChooser::~OpenDialogChooser() = default;
 
+QFileDialog *OpenDialogChooser::dialog(QWidget *window)
+{
+    if (m_dialog)
+        return m_dialog.get();
+    m_dialog = std::make_unique<QFileDialog>(window);
+    m_dialog->setOption(QFileDialog::DontUseNativeDialog);
+    m_dialog->setOption(QFileDialog::ReadOnly);
+    m_dialog->setFileMode(QFileDialog::ExistingFile);
+    m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    m_dialog->setNameFilters(Filters);
+    m_dialog->setSizeGripEnabled(true);
+    // The dialog folds runs of blanks in the filters it is given; the list
+    // shows the descriptions as they stand.
+    if (auto *types = m_dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
+        for (int i = 0; i < Descriptions.size() && i < types->count(); ++i)
+            types->setItemText(i, Descriptions[i]);
+    }
+    return m_dialog.get();
+}
+
 bool OpenDialogChooser::choose(QWidget *window, QString &path)
 {
-    if (!m_dialog) {
-        m_dialog = std::make_unique<QFileDialog>(window);
-        m_dialog->setOption(QFileDialog::DontUseNativeDialog);
-        m_dialog->setOption(QFileDialog::ReadOnly);
-        m_dialog->setFileMode(QFileDialog::ExistingFile);
-        m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        m_dialog->setNameFilters(Filters);
-        m_dialog->setSizeGripEnabled(true);
-    }
-    m_dialog->setDirectory(QDir::currentPath());
-    m_dialog->selectNameFilter(m_lastFilter);
+    QFileDialog *d = dialog(window);
+    d->setDirectory(QDir::currentPath());
+    d->selectNameFilter(Filters[m_lastFilter]);
     if (!m_lastPath.isEmpty())
-        m_dialog->selectFile(m_lastPath);
-    m_dialog->adjustSize();
-    placeDialog(m_dialog.get(), window);
-    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
+        d->selectFile(m_lastPath);
+    d->adjustSize();
+    placeDialog(d, window);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())
         return false;
-    path = m_dialog->selectedFiles().first();
+    path = d->selectedFiles().first();
     m_lastPath = path;
-    m_lastFilter = m_dialog->selectedNameFilter();
+    if (auto *types = d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo")))
+        m_lastFilter = std::max(0, types->currentIndex());
+    // The dialog leaves the current folder as it was; the chosen file's
+    // folder becomes current, as the music's settings expect.
     QDir::setCurrent(QFileInfo(path).absolutePath());
     return true;
 }

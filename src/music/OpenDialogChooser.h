@@ -2,6 +2,8 @@
 
 #include "MusicChooser.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class QFileDialog;
@@ -12,15 +14,20 @@ class QFileDialog;
 class OpenDialogChooser : public MusicChooser
 {
 public:
+    // What the player reads in the list of file types.
+    static const QStringList Descriptions;
+    // What the dialog filters by: "*.mp?;*.wav", and "*.*" for all files.
     static const QStringList Filters;
 
     OpenDialogChooser();
     ~OpenDialogChooser() override;
 
     bool choose(QWidget *window, QString &path) override;
+    // The dialog, made on first use.
+    QFileDialog *dialog(QWidget *window);
 
 private:
     std::unique_ptr<QFileDialog> m_dialog;
-    QString m_lastFilter;
+    int m_lastFilter = 0;
     QString m_lastPath;
 };
