@@ -14,6 +14,8 @@ packages=(
 if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # What the end-to-end tests drive the real window with.
     packages+=(xvfb xauth openbox wmctrl xdotool imagemagick x11-utils)
+    # The fuzz target and its runtime.
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -15,16 +16,26 @@ QString SettingsFile::path() const
     return QDir(m_folder).filePath(QString::fromLatin1(FileName));
 }
 
-TGameSettings SettingsFile::load(const TGameSettings &defaults) const
+std::optional<TGameSettings> SettingsFile::parse(const QByteArray &contents)
 {
     TGameSettings result;
-    QFile file(path());
-    bool ok = false;
-    if (file.open(QIODevice::ReadOnly))
-        ok = TGameSettings::fromBytes(file.read(TGameSettings::FileSize), result);
-    file.close();
-    if (ok && result.isValid())
-        return result;
+    if (!TGameSettings::fromBytes(contents, result) || !result.isValid())
+        return std::nullopt;
+    return result;
+}
+
+TGameSettings SettingsFile::load(const TGameSettings &defaults) const
+{
+    QByteArray contents;
+    // Only a regular file is read: a pipe or a device of that name would
+    // block the start or never end.
+    if (QFileInfo(path()).isFile()) {
+        QFile file(path());
+        if (file.open(QIODevice::ReadOnly))
+            contents = file.read(TGameSettings::FileSize);
+    }
+    if (const auto record = parse(contents))
+        return *record;
     QFile::remove(path());
     return defaults;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The settings file "DbData" in the program's folder: one 568-byte record.
 class SettingsFile
 {
@@ -18,6 +20,10 @@ public:
     // short, unreadable or invalid; in those cases the file is deleted
     // (a failed deletion is ignored). Never throws.
     TGameSettings load(const TGameSettings &defaults) const;
+
+    // The record that the first bytes of a file hold, if they hold a whole
+    // and valid one.
+    static std::optional<TGameSettings> parse(const QByteArray &contents);
 
     // Replaces the file atomically with the record: a crash or a full disk
     // during the write leaves the old file whole. Throws IoError.

@@ -1,0 +1,280 @@
+#include "../music/SoundFiles.h"
+#include "app/Messages.h"
+#include "app/TForm1.h"
+#include "music/Music.h"
+#include "music/MusicChooser.h"
+#include "settings/SettingsFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class ScriptedChooser : public MusicChooser
+{
+public:
+    QString answer;
+    bool choose(QWidget *, QString &path) override
+    {
+        path = answer;
+        return true;
+    }
+};
+
+bool asRoot()
+{
+    return geteuid() == 0;
+}
+
+} // namespace
+
+// What a damaged disk or a careless player can hand the program: settings
+// files of every wrong shape, music files that cannot be played and a
+// program folder that cannot be written. Nothing may crash and nothing
+// stored may be lost.
+class tst_BadInput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void settingsFiles_data();
+    void settingsFiles();
+    void settingsFolderInsteadOfAFile();
+    void settingsPipeInsteadOfAFile();
+    void unreadableSettingsFile();
+    void musicFiles_data();
+    void musicFiles();
+    void unwritableProgramFolder();
+
+private:
+    std::unique_ptr<TForm1> start();
+    void write(const QByteArray &bytes);
+    QByteArray read() const;
+    QString dbData() const { return m_dir->filePath(QStringLiteral("DbData")); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ScriptedChooser m_chooser;
+    QStringList m_messages;
+    Messages::Handler m_previous;
+    SoundFiles m_sounds;
+};
+
+void tst_BadInput::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_messages.clear();
+    m_previous = Messages::setHandler([this](const QString &t) { m_messages << t; });
+}
+
+void tst_BadInput::cleanup()
+{
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Messages::setHandler(m_previous);
+}
+
+std::unique_ptr<TForm1> tst_BadInput::start()
+{
+    TForm1::Environment env;
+    env.programFolder = m_dir->path();
+    env.music = &m_chooser;
+    env.audioSink = QStringLiteral("fakesink sync=true");
+    return std::make_unique<TForm1>(env);
+}
+
+void tst_BadInput::write(const QByteArray &bytes)
+{
+    QFile f(dbData());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray tst_BadInput::read() const
+{
+    QFile f(dbData());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void tst_BadInput::settingsFiles_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("used");
+    TGameSettings good;
+    good.Gap = 12;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("1 byte") << QByteArray(1, '\1') << false;
+    QTest::newRow("567 bytes") << good.toBytes().left(567) << false;
+    QTest::newRow("568 zeros") << QByteArray(568, '\0') << false;
+    QTest::newRow("568 of 0xFF") << QByteArray(568, '\xFF') << false;
+    QTest::newRow("600 bytes") << good.toBytes() + QByteArray(32, '\xFF') << true;
+}
+
+void tst_BadInput::settingsFiles()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, used);
+    write(contents);
+    {
+        auto w = start();
+        w->show();
+        QCOMPARE(w->Settings.Gap, used ? 12 : 1);
+        QCOMPARE(QFile::exists(dbData()), used);
+        QVERIFY(w->close());
+    }
+    QCOMPARE(read().size(), 568);
+    QVERIFY(m_messages.isEmpty());
+}
+
+void tst_BadInput::settingsFolderInsteadOfAFile()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("DbData")));
+    auto w = start();
+    w->show();
+    QVERIFY(w->Settings == w->DefaultSettings);
+    QVERIFY(!w->close()); // nothing can be written over a folder: the window stays
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(QFileInfo(dbData()).isDir());
+}
+
+void tst_BadInput::settingsPipeInsteadOfAFile()
+{
+    QVERIFY(mkfifo(QFile::encodeName(dbData()).constData(), 0600) == 0);
+    auto w = start(); // must not wait for a writer
+    QVERIFY(w->Settings == w->DefaultSettings);
+    w->show();
+    QVERIFY(w->close());
+    QCOMPARE(read().size(), 568);
+}
+
+void tst_BadInput::unreadableSettingsFile()
+{
+    if (asRoot())
+        QSKIP("root reads every file");
+    TGameSettings good;
+    good.Gap = 12;
+    write(good.toBytes());
+    QFile::setPermissions(dbData(), QFile::WriteOwner);
+    auto w = start();
+    QCOMPARE(w->Settings.Gap, 1);
+    w->show();
+    QVERIFY(w->close());
+    QFile::setPermissions(dbData(), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(read(), w->Settings.toBytes());
+}
+
+void tst_BadInput::musicFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("plays");
+    const QString wav = m_sounds.wav(QStringLiteral("whole.wav"), 300);
+    QFile whole(wav);
+    whole.open(QIODevice::ReadOnly);
+    const QByteArray bytes = whole.readAll();
+    const auto make = [this](const QString &name, const QByteArray &content) {
+        QFile f(m_sounds.path(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+        return f.fileName();
+    };
+    QByteArray noise(30000, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 2654435761u) >> 13);
+    QTest::newRow("missing") << m_sounds.path(QStringLiteral("missing.mp3")) << false;
+    QTest::newRow("empty") << make(QStringLiteral("empty.wav"), {}) << false;
+    QTest::newRow("a folder") << m_sounds.folder() << false;
+    QTest::newRow("random bytes named .mp3") << make(QStringLiteral("noise.mp3"), noise) << false;
+    QTest::newRow("text named .wav") << make(QStringLiteral("words.wav"), "RIFF? no.\n") << false;
+    QTest::newRow("WAV cut in its header") << make(QStringLiteral("head.wav"), bytes.left(20)) << false;
+    QTest::newRow("WAV cut in its data") << make(QStringLiteral("half.wav"), bytes.left(bytes.size() / 2)) << true;
+    const QString dir = m_sounds.folder() + QLatin1Char('/');
+    const QString longName = dir + QString(259 - dir.size() - 4, QLatin1Char('x')) + QStringLiteral(".wav");
+    QFile::copy(wav, longName);
+    QTest::newRow("path of 259 characters") << longName << true;
+    const QString odd = dir + QStringLiteral("песня 'с' \"кавычками\" и пробелами.wav");
+    QFile::copy(wav, odd);
+    QTest::newRow("spaces, quotes and Cyrillic") << odd << true;
+}
+
+void tst_BadInput::musicFiles()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, plays);
+    auto w = start();
+    Music &music = w->music();
+    m_chooser.answer = path;
+    music.N14Click();
+    QCOMPARE(music.MediaPlayer1.Tag, plays ? 1 : 0);
+    QCOMPARE(m_messages.size(), plays ? 0 : 1);
+    if (!plays) {
+        QCOMPARE(m_messages.first(), Music::openFailedMessage());
+        QVERIFY(w->Settings.MusicFile.path().isEmpty());
+        return;
+    }
+    QCOMPARE(w->Settings.MusicFile.path(), path.left(255));
+    // It loops: the end, a second's pause, and it plays again.
+    QTRY_VERIFY_WITH_TIMEOUT(music.TmNotify.isEnabled(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(music.MediaPlayer1.isPlaying(), 3000);
+    music.N22Click();
+}
+
+void tst_BadInput::unwritableProgramFolder()
+{
+    if (asRoot())
+        QSKIP("root writes into read-only folders");
+    TGameSettings old;
+    old.Gap = 9;
+    write(old.toBytes());
+    auto w = start();
+    w->show();
+    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_messages, QStringList{QStringLiteral("File access denied")});
+    // Exit still ends the program, and the old file is whole.
+    QTimer::singleShot(0, w.get(), [&] { w->N5Click(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(read(), old.toBytes());
+}
+
+// Permissions only hold for an ordinary user: run as root, the test starts
+// itself again as "nobody" when it can.
+int main(int argc, char *argv[])
+{
+    if (asRoot() && qEnvironmentVariableIsEmpty("TILIMI_AS_NOBODY")) {
+        QCoreApplication probe(argc, argv);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TILIMI_AS_NOBODY"), QStringLiteral("1"));
+        QTemporaryDir home;
+        QFile::setPermissions(home.path(), QFile::ReadOther | QFile::WriteOther | QFile::ExeOther
+                                               | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(QStringLiteral("HOME"), home.path());
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        QStringList args{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                         QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath()};
+        args += QCoreApplication::arguments().mid(1);
+        child.start(QStringLiteral("setpriv"), args);
+        if (child.waitForStarted()) {
+            child.waitForFinished(-1);
+            // A child that could not even load (no access to the build folder)
+            // leaves the test to root.
+            if (child.exitStatus() == QProcess::NormalExit && child.exitCode() != 126 && child.exitCode() != 127)
+                return child.exitCode();
+        }
+    }
+    QApplication app(argc, argv);
+    tst_BadInput test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_BadInput.moc"
