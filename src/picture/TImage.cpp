@@ -25,7 +25,9 @@ void TImage::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (m_bitmap.isNull() && !m_failed && !m_jpeg.isEmpty()) {
         try {
-            m_bitmap = JpegDecoder::decode(m_jpeg);
+            // Kept in the screen's own 32-bit layout: stretching from it costs
+            // a fraction of stretching from 24-bit rows at every paint.
+            m_bitmap = JpegDecoder::decode(m_jpeg).convertToFormat(QImage::Format_RGB32);
         } catch (const std::exception &e) {
             // Reported once, after the paint: a box must not open inside it.
             m_failed = true;

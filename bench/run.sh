@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds what the benchmarks need and measures the game against the floor,
+# the cheapest Qt window with a menu bar, in the same run. Prints a table of
+# medians. Run after ./test.sh has set the machine up:  bench/run.sh [runs]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+cmake --build build --parallel "$(nproc)" --target tilimi tilimi_floor bench_paint bench_turns bench_desktop >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A tenth of a second of tone: each loop is then mostly the second's pause.
+gst-launch-1.0 -q audiotestsrc num-buffers=10 samplesperbuffer=441 ! audio/x-raw,rate=44100,channels=1 \
+    ! audioconvert ! lamemp3enc ! filesink location="$work/loop.mp3"
+
+tests/e2e/with-display.sh build/bench/bench_desktop build/tilimi build/tilimi_floor "$runs" "$work/loop.mp3" \
+    >"$work/desktop.tsv" 2>/dev/null
+tests/e2e/with-display.sh build/bench/bench_turns 30 >"$work/turns.txt" 2>/dev/null
+QT_QPA_PLATFORM=offscreen build/bench/bench_paint -median 9 2>/dev/null \
+    | awk '/^RESULT/ {name=$3} /msecs per iteration/ {print name "\t" $1}' >"$work/paint.tsv"
+
+value() { awk -F'\t' -v k="$1" '$1 == k {print $2}' "$work/desktop.tsv"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+row() { printf '| %s | %s | %s | %s | %s |\n' "$1" "$2" "$3" "$4" "$5"; }
+
+echo "Medians of $runs runs on $(nproc) cores, $(date -u +%Y-%m-%d)."
+echo
+row "Measurement" "Game" "Floor" "Ratio" "Budget"
+row "---" "---" "---" "---" "---"
+for m in "first frame (ms)" "first answered event (ms)" "peak memory after start-up (MiB)"; do
+    g=$(value "game $m"); f=$(value "floor $m")
+    budget="≤ 1.3 × floor"
+    row "$m" "$g" "$f" "$(ratio "$g" "$f")" "$budget"
+done
+f=$(value "floor peak memory after start-up (MiB)")
+for m in "after a won game" "after every page" "after 50 music loops"; do
+    g=$(value "game peak memory $m (MiB)")
+    row "peak memory $m (MiB)" "$g" "$f" "$(ratio "$g" "$f")" "≤ 1.3 × floor"
+done
+row "idle CPU over 10 s (ms)" "$(value "game idle CPU over 10 s (ms)")" "$(value "floor idle CPU over 10 s (ms)")" "-" "-"
+row "idle wake-ups over 10 s" "$(value "game idle wake-ups over 10 s")" "$(value "floor idle wake-ups over 10 s")" "-" "0 of its own"
+row "demonstration CPU over 10 s (ms)" "$(value "game demonstration CPU over 10 s (ms)")" "-" "-" "-"
+row "demonstration wake-ups over 10 s" "$(value "game demonstration wake-ups over 10 s")" "-" "-" "-"
+row "CPU while playing MP3 (%)" "$(value "game CPU share while playing MP3 (%)")" "-" "-" "-"
+row "full repaint, large board 1920×1080 (ms)" "$(awk -F'\t' '/largeBoard/ {print $2}' "$work/paint.tsv")" "-" "-" "< 2"
+row "full repaint, picture page 3840×2160 (ms)" "$(awk -F'\t' '/picturePage/ {print $2}' "$work/paint.tsv")" "-" "-" "-"
+row "press to reveal painted (ms)" "$(sed -n 's/.*reveal painted: median \([0-9.]*\).*/\1/p' "$work/turns.txt")" "-" "-" "-"
+row "reveal to conceal painted (ms)" "$(sed -n 's/.*conceal painted: median \([0-9.]*\).*/\1/p' "$work/turns.txt")" "-" "-" "110 ± 10"
+row "reveal to vanishing (ms)" "$(sed -n 's/.*vanishing: median \([0-9.]*\).*/\1/p' "$work/turns.txt")" "-" "-" "165 ± 10"
