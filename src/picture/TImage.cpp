@@ -45,21 +45,16 @@ void TImage::paintEvent(QPaintEvent *)
 
 void TImage::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
+    m_click.press(event);
 }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool click = m_leftPressed && rect().contains(event->position().toPoint());
-    m_leftPressed = false;
-    if (click)
+    if (m_click.release(event, this))
         Q_EMIT clicked();
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent *)
 {
-    m_leftPressed = false;
+    m_click.doubleClick();
 }

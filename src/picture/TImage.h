@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ClickTracker.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QWidget>
@@ -33,5 +35,5 @@ private:
     QByteArray m_jpeg;
     QImage m_bitmap;
     bool m_failed = false;
-    bool m_leftPressed = false;
+    ClickTracker m_click;
 };

@@ -202,24 +202,19 @@ void TCustomPanel::paintEvent(QPaintEvent *)
 
 void TCustomPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = true;
+    m_click.press(event);
     QWidget::mousePressEvent(event);
 }
 
 void TCustomPanel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        const bool click = m_leftPressed && rect().contains(event->position().toPoint());
-        m_leftPressed = false;
-        if (click)
-            Q_EMIT clicked();
-    }
+    if (m_click.release(event, this))
+        Q_EMIT clicked();
     QWidget::mouseReleaseEvent(event);
 }
 
 void TCustomPanel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    m_leftPressed = false;
+    m_click.doubleClick();
     QWidget::mouseDoubleClickEvent(event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClickTracker.h"
 #include "TColor.h"
 
 #include <QList>
@@ -98,7 +99,7 @@ private:
     TColor m_color = clBtnFace;
     QString m_caption;
     QList<QPointer<QWidget>> m_fillChildren;
-    bool m_leftPressed = false;
+    ClickTracker m_click;
 };
 
 using TPanel = TCustomPanel;
