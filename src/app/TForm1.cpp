@@ -105,7 +105,19 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     }
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The board goes before the widgets that show it.
+    m_client->removeEventFilter(this);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Texts written into the page's fields before the window is first shown
+    // run no change handlers.
+    Panel2->setLive(true);
+}
 
 void TForm1::createMenu()
 {
@@ -252,7 +264,6 @@ void TForm1::Timer2Timer()
     Load();
     Apply();
     Timer2->setEnabled(false);
-    Panel2->setLive(true);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *e)
