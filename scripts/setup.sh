@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libjpeg62-turbo-dev
     libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
-    fonts-dejavu-core fonts-dejavu-extra
+    fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
 )
 if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # What the end-to-end tests drive the real window with.

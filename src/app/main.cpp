@@ -1,6 +1,8 @@
 #include "TForm1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +12,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tilimi"));
     QApplication::setApplicationDisplayName(TForm1::title());
+    // The program speaks Russian, and so do the colour and file dialogs.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     TForm1 window(TForm1::Environment{});
     window.show();
