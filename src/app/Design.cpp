@@ -23,3 +23,8 @@ QRect Design::scaled(const QRect &r)
 {
     return QRect(scaled(r.x()), scaled(r.y()), scaled(r.width()), scaled(r.height()));
 }
+
+QSize Design::scaled(const QSize &s)
+{
+    return QSize(scaled(s.width()), scaled(s.height()));
+}

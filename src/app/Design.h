@@ -11,5 +11,6 @@ constexpr int PixelsPerInch = 120;
 int dpi();
 int scaled(int designUnits);
 QRect scaled(const QRect &designRect);
+QSize scaled(const QSize &designSize);
 
 } // namespace Design

@@ -5,7 +5,6 @@
 #include "game/tcl.h"
 #include "music/Music.h"
 #include "picture/PicturePage.h"
-#include "settings/IoError.h"
 #include "settings/PanelStyle.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/ColorDialogChooser.h"
@@ -20,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -66,8 +64,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(Design::scaled(14));
     setFont(font);
-    const QSize minimum = Design::scaled(QRect(QPoint(), DesignedMinimum)).size();
-    setMinimumSize(minimum);
+    setMinimumSize(Design::scaled(DesignedMinimum));
     const QRect designed = Design::scaled(DesignedPlacement);
     move(designed.topLeft());
     resize(designed.size());
@@ -107,7 +104,8 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
 
 TForm1::~TForm1()
 {
-    // The board goes before the widgets that show it.
+    // The board is destroyed before the widgets that show it: a late resize
+    // must not lay it out.
     m_client->removeEventFilter(this);
 }
 
@@ -245,7 +243,7 @@ void TForm1::fitOuterPlacement()
     m_pendingOuter = QRect();
     const QSize frame = frameGeometry().size() - geometry().size();
     // The minimum size is one of the outer frame too.
-    setMinimumSize(Design::scaled(QRect(QPoint(), DesignedMinimum)).size() - frame);
+    setMinimumSize(Design::scaled(DesignedMinimum) - frame);
     resize(outer.size() - frame);
     move(outer.topLeft());
 }
