@@ -13,7 +13,7 @@ bool ColorDialogChooser::choose(QWidget *window, QColor &color)
         // Made on first use: the dialog costs nothing until the player asks.
         m_dialog = std::make_unique<QColorDialog>(window);
         m_dialog->setOption(QColorDialog::DontUseNativeDialog);
-        m_dialog->setCurrentColor(Qt::white);
+        m_dialog->setCurrentColor(Qt::black);
     }
     m_dialog->adjustSize();
     placeDialog(m_dialog.get(), window);
