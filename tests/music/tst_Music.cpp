@@ -82,6 +82,7 @@ private Q_SLOTS:
     void finishArmsATimerThatDoesNothing();
     void aSecondNoticeDoesNotPostponeTheReplay();
     void longPathsAreRememberedCut();
+    void startedAgainWithinASecondOfFinish();
 
 private:
     SoundFiles m_files;
@@ -251,6 +252,30 @@ void tst_Music::longPathsAreRememberedCut()
     QCOMPARE(f.shown(), (QStringList{Choose, Finish}));
     f.music.N22Click();
     QCOMPARE(f.shown(), QStringList{Choose}); // no file of the cut name
+}
+
+void tst_Music::startedAgainWithinASecondOfFinish()
+{
+    // The stop's notice arms the timer while the flag is down; the flag is up
+    // when it fires, so the music now playing is asked to play again: it goes
+    // on from where it is, and the replaced request arms the timer once more.
+    Fixture f;
+    const QString longer = m_files.wav(QStringLiteral("longer.wav"), 2500);
+    f.settings.MusicFile.assignPath(longer);
+    f.music.N20Click();
+    f.music.N22Click();
+    QTRY_VERIFY(f.music.TmNotify.isEnabled());
+    f.music.N20Click();
+    QSignalSpy notices(&f.music.MediaPlayer1, &TMediaPlayer::Notify);
+    // The replay asks the playing music to play: the pending request is
+    // superseded, and the music goes on from where it was.
+    QVERIFY(notices.wait(1500));
+    QCOMPARE(notices.first().first().value<TMPNotifyValue>(), TMPNotifyValue::nvSuperseded);
+    const qint64 position = f.music.MediaPlayer1.Position();
+    QVERIFY2(position > 300, qPrintable(QString::number(position)));
+    QVERIFY(f.music.TmNotify.isEnabled());
+    QVERIFY(f.music.MediaPlayer1.isPlaying());
+    f.music.N22Click();
 }
 
 QTEST_MAIN(tst_Music)
