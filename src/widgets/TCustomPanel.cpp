@@ -193,28 +193,27 @@ void TCustomPanel::paintEvent(QPaintEvent *)
     flags |= m_alignment == taLeftJustify ? Qt::AlignLeft
            : m_alignment == taRightJustify ? Qt::AlignRight
                                            : Qt::AlignHCenter;
-    const QRect line(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    const QRect line = r.toQRect();
     painter.setClipRect(line.intersected(client));
     painter.setPen(toQColor(clWindowText, pal));
     painter.setFont(font());
     painter.drawText(line, flags, m_caption);
 }
 
+// The panel keeps its mouse events; QWidget's handlers would pass them on to
+// the page behind it.
 void TCustomPanel::mousePressEvent(QMouseEvent *event)
 {
     m_click.press(event);
-    QWidget::mousePressEvent(event);
 }
 
 void TCustomPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_click.release(event, this))
         Q_EMIT clicked();
-    QWidget::mouseReleaseEvent(event);
 }
 
-void TCustomPanel::mouseDoubleClickEvent(QMouseEvent *event)
+void TCustomPanel::mouseDoubleClickEvent(QMouseEvent *)
 {
     m_click.doubleClick();
-    QWidget::mouseDoubleClickEvent(event);
 }

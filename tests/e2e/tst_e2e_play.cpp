@@ -42,6 +42,7 @@ class tst_e2e_play : public QObject
 
 private Q_SLOTS:
     void playASmallBoardToTheEnd();
+    void aClickOnTheBackgroundStopsTheDemonstration();
 };
 
 void tst_e2e_play::playASmallBoardToTheEnd()
@@ -111,6 +112,33 @@ void tst_e2e_play::playASmallBoardToTheEnd()
     const QImage next = desktop.screenshot();
     QCOMPARE(silverRuns(next, {client.left() + 20, client.top()}, {0, 1}, client.height()).size(), 4);
     QVERIFY(darkPixels(next, results) > darkBefore + 20); // results stay until the next press
+    desktop.closeWindow();
+    QVERIFY(desktop.waitForExit());
+}
+
+void tst_e2e_play::aClickOnTheBackgroundStopsTheDemonstration()
+{
+    Desktop desktop;
+    QVERIFY(desktop.start());
+    const QRect client = desktop.clientGeometry();
+    // The demonstration: the Game menu's item above the separator.
+    desktop.click(client.topLeft() + QPoint(20, 8));
+    desktop.pause(300);
+    desktop.key(QStringLiteral("Up"));
+    desktop.key(QStringLiteral("Up"));
+    desktop.key(QStringLiteral("Return"));
+    const auto board = [&] { return desktop.screenshot().copy(client.adjusted(0, 30, 0, 0)); };
+    desktop.pause(700);
+    const QImage moving = board();
+    desktop.pause(1100);
+    QVERIFY(board() != moving); // it plays by itself
+
+    // The strip right of the last column is the game page's background.
+    desktop.click(QPoint(client.right() - 1, client.center().y()));
+    desktop.pause(400); // a compare or removal under way ends
+    const QImage stopped = board();
+    desktop.pause(1500);
+    QCOMPARE(board(), stopped);
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
 }
