@@ -151,3 +151,18 @@ void Desktop::pause(int ms)
         QThread::msleep(5);
     }
 }
+
+QList<QPair<int, int>> Desktop::runsOf(const QImage &image, QPoint from, QPoint step, int count, QRgb colour)
+{
+    QList<QPair<int, int>> runs;
+    bool inside = false;
+    for (int i = 0; i < count; ++i) {
+        const bool hit = image.pixel(from + step * i) == colour;
+        if (hit && !inside)
+            runs.append({i, i});
+        if (hit)
+            runs.last().second = i;
+        inside = hit;
+    }
+    return runs;
+}

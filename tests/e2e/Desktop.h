@@ -37,6 +37,10 @@ public:
     void pause(int ms);
 
     static QString run(const QString &program, const QStringList &args);
+    // The spans (first and last step) of pixels of one colour along a line
+    // of a screenshot: how the tiles are found by looking.
+    static QList<QPair<int, int>> runsOf(const QImage &image, QPoint from, QPoint step, int count,
+                                         QRgb colour);
 
 private:
     QTemporaryDir m_dir;

@@ -12,17 +12,7 @@ const QRgb Grey = qRgb(0x80, 0x80, 0x80);
 // The runs of silver along a line: where the concealed tiles lie.
 QList<QPair<int, int>> silverRuns(const QImage &img, QPoint from, QPoint step, int count)
 {
-    QList<QPair<int, int>> runs;
-    bool inside = false;
-    for (int i = 0; i < count; ++i) {
-        const bool hit = img.pixel(from + step * i) == Silver;
-        if (hit && !inside)
-            runs.append({i, i});
-        if (hit)
-            runs.last().second = i;
-        inside = hit;
-    }
-    return runs;
+    return Desktop::runsOf(img, from, step, count, Silver);
 }
 
 int darkPixels(const QImage &img, const QRect &area)

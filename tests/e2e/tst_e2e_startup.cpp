@@ -6,18 +6,10 @@
 
 namespace {
 
-// Runs of pixels of one colour along a line of the screenshot.
+// How many runs of one colour lie along a line of the screenshot.
 int runsOf(const QImage &img, QPoint from, QPoint step, int count, QRgb colour)
 {
-    int runs = 0;
-    bool inside = false;
-    for (int i = 0; i < count; ++i) {
-        const QPoint p = from + step * i;
-        const bool hit = img.pixel(p) == colour;
-        runs += hit && !inside;
-        inside = hit;
-    }
-    return runs;
+    return int(Desktop::runsOf(img, from, step, count, colour).size());
 }
 
 const QRgb Silver = qRgb(0xc0, 0xc0, 0xc0);
