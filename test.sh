@@ -1,21 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing (including what the tests need), builds into
 # build/ and runs every test through CTest; then builds the whole suite again
-# with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ and
-# runs it there, where any report fails its test.
+# with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/, where
+# any report fails its test, and fuzzes the settings loader with clang's
+# libFuzzer in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")"
 TILIMI_TEST_PACKAGES=1 ./scripts/setup.sh
-jobs=$(nproc)
 
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j "$jobs")
+ctest --preset default
 
-if [ ! -f build-asan/CMakeCache.txt ]; then
-    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTILIMI_SANITIZE=ON -DTILIMI_FUZZ=OFF >/dev/null
-fi
-cmake --build build-asan --parallel "$jobs" >/dev/null
-# Leaks are looked for by their own test, with the libraries' one-time
-# allocations set aside.
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j "$jobs")
+cmake --preset asan >/dev/null
+cmake --build --preset asan --parallel "$(nproc)" >/dev/null
+ctest --preset asan
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --parallel "$(nproc)" >/dev/null
+ctest --preset fuzz

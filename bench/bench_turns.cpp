@@ -3,7 +3,7 @@
 // (110 ms by design) and to the vanishing of a matched pair (165 ms).
 
 #include "app/TForm1.h"
-#include "game/tcl.h"
+#include "widgets/tcl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     watch.clock.start();
     for (int r = 1; r <= 6; ++r)
         for (int c = 1; c <= 8; ++c)
-            w.tileWidget(r, c)->installEventFilter(&watch);
+            w.board().tile(r, c)->installEventFilter(&watch);
     Game &g = w.game();
 
     const auto visibleTiles = [&] {
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         return done();
     };
     const auto press = [&](QPoint p) {
-        tcl *tile = w.tileWidget(p.y(), p.x());
+        tcl *tile = w.board().tile(p.y(), p.x());
         watch.painted.erase(tile);
         const qint64 at = watch.clock.nsecsElapsed();
         QTest::mousePress(tile, Qt::LeftButton);
@@ -88,9 +88,9 @@ int main(int argc, char *argv[])
     QList<double> reveal, conceal, vanish;
     while (conceal.size() < turns) {
         QList<QPoint> tiles = visibleTiles();
-        if (tiles.size() < 4 || g.Timer4.isEnabled()) {
-            g.Timer4.setEnabled(false);
-            g.New();
+        if (tiles.size() < 4 || g.timer4().isEnabled()) {
+            // The next board now instead of two seconds later.
+            g.Timer4Timer();
             QTest::qWait(300);
             continue;
         }
@@ -111,14 +111,14 @@ int main(int argc, char *argv[])
             reveal << (shown.second - shown.first) / 1e6;
             QTest::qWait(200);
         }
-        tcl *aw = w.tileWidget(a.y(), a.x());
+        tcl *aw = w.board().tile(a.y(), a.x());
         const auto shownB = press(b);
         reveal << (shownB.second - shownB.first) / 1e6;
         watch.painted.erase(aw);
         waitFor([&] { return watch.painted.count(aw) > 0; }, 1000);
         conceal << (watch.painted[aw] - shownB.second) / 1e6;
         QTest::qWait(100);
-        tcl *pw = w.tileWidget(partner.y(), partner.x());
+        tcl *pw = w.board().tile(partner.y(), partner.x());
         watch.hidden.erase(pw);
         const auto shownP = press(partner);
         reveal << (shownP.second - shownP.first) / 1e6;

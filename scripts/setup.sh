@@ -34,6 +34,6 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --preset default
 fi
-cmake --build build --parallel "$(nproc)"
+cmake --build --preset default --parallel "$(nproc)"

@@ -1,133 +1,112 @@
 #pragma once
 
-#include "game/Game.h"
-#include "game/GameView.h"
+#include "Environment.h"
 #include "game/Random.h"
 #include "settings/TGameSettings.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
-#include <array>
-#include <functional>
 #include <memory>
 
-class ColorChooser;
+class BoardView;
+class Game;
 class GameTimer;
 class Music;
-class MusicChooser;
 class PicturePage;
 class QAction;
 class QMenu;
 class SettingsPage;
 class TCustomPanel;
-class tcl;
+class WindowPlacement;
 
-// The one window of the program: start-up and shut-down, the menu bar, the
-// pages, the apply cycle that moves settings between the three copies, and
-// the board's view.
-class TForm1 : public QMainWindow, private GameView
+// TForm1: the one window of the program. It starts the game up, holds the
+// menu bar and the three pages (game, settings, picture) that take turns in
+// its client area, runs the apply cycle that moves settings between the three
+// copies, and stores the settings when it is closed. Where it stands on the
+// desktop is WindowPlacement's business; the tiles are BoardView's.
+//
+// Widgets made here carry their designer name as objectName, so tests find
+// them as a person would name them.
+class TForm1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // What the window takes from its surroundings; tests give their own.
-    struct Environment
-    {
-        QString programFolder;                      // empty: the executable's folder
-        std::function<double()> timeOfDay;          // empty: the local clock
-        std::function<std::uint32_t()> randomSeed;  // empty: the UTC clock
-        ColorChooser *colors = nullptr;             // empty: the colour dialog
-        MusicChooser *music = nullptr;              // empty: the open-file dialog
-        QString audioSink = QStringLiteral("autoaudiosink");
-    };
+    using Environment = ::Environment;
 
     explicit TForm1(Environment environment);
     ~TForm1() override;
 
-    static QString title();
+    // "Тилими" and the version: the window's caption and the application's title.
+    static QString title() { return QStringLiteral("Тилими " TILIMI_VERSION); }
 
-    // The apply cycle.
-    void Load();
-    void Apply();
-    void Cancel();
-    void Defaults();
+    // The apply cycle between the settings in force and the settings page.
+    void Load();     // the page shows the settings in force
+    void Apply();    // the page's settings come into force; back to the game
+    void Cancel();   // the page's changes are dropped; back to the game
+    void Defaults(); // the designed settings come into force on a new small board
 
-    // Page switches and menu commands.
-    void N6Click();
-    void MnGame1Popup();
-    void MnGame2Click();
-    void N5Click();
-    void N10Click();
-    void N11Click();
+    void N6Click();      // Настройки: shows the settings page
+    void MnGame1Popup(); // opening the Game menu: the other pages give way to the game
+    void MnGame2Click(); // Игра while another page is up: back to the game
+    void N5Click();      // Игра ▸ Выход: ends the program without storing the settings
+    void N10Click();     // Мандала: shows the picture page
+    void N11Click();     // О программе: the one-line credit in a message box
 
-    TGameSettings Settings;
-    TGameSettings PendingSettings;
-    TGameSettings DefaultSettings;
-    QString StartDir;
-
+    const TGameSettings &settings() const { return Settings; }
+    const TGameSettings &pendingSettings() const { return PendingSettings; }
+    const TGameSettings &defaultSettings() const { return DefaultSettings; }
     Game &game() { return *m_game; }
     Music &music() { return *m_music; }
+    BoardView &board() { return *m_board; }
     SettingsPage *settingsPage() const { return Panel2; }
-    tcl *tileWidget(int row, int col) const { return m_tiles[row - 1][col - 1]; }
     QWidget *clientArea() const { return m_client; }
-
-    TCustomPanel *Panel1;
-    SettingsPage *Panel2;
-    PicturePage *PanelImage;
-    TCustomPanel *p1;
-    TCustomPanel *p11;
-
-    QMenu *MnGame1;
-    QAction *MnGame2;
-    QAction *N1;
-    QAction *N2;
-    QAction *N3;
-    QAction *N15;
-    QAction *N5;
-    QAction *N6;
-    QAction *N10;
-    QMenu *N13;
-    QAction *N11;
-    QAction *mtime;
-    QAction *mtimes;
-
-    GameTimer *Timer2;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
-    void createMenu();
+    void createMenus();
+    void createPages();
     void startUp();
     void captureDefaults();
-    void placeWindow();
-    void fitOuterPlacement();
-    void storeSettings();
-    void Timer2Timer();
-    void clientResized();
+    void Timer2Timer(); // the second start-up pass: Load, then Apply
     void showGamePage();
+    void showOtherPage();
 
-    // GameView
-    QSize clientSize() const override;
-    TPanelStyle concealedStyle() const override;
-    TColor concealedColor() const override;
-    TPanelStyle revealedStyle() const override;
-    void tileChanged(const TileState &tile) override;
-    void setTimeCaption(const QString &text) override;
-    void setCountCaption(const QString &text) override;
+    TGameSettings Settings;        // the settings in force
+    TGameSettings PendingSettings; // the settings page's working copy
+    TGameSettings DefaultSettings; // the designed settings, captured at start-up
+    QString StartDir;              // the folder of "DbData", made current again before storing
+
+    TCustomPanel *Panel1 = nullptr;    // the game page's background; a click stops the demonstration
+    SettingsPage *Panel2 = nullptr;    // the settings page, lowered behind the game page when not in use
+    PicturePage *PanelImage = nullptr; // the picture page: the mandala and its negative
+
+    QAction *MnGame2 = nullptr; // "Игра" shown instead of the Game menu while another page is up
+    QMenu *MnGame1 = nullptr;   // the Game menu, shown while the game page is up
+    QAction *N1 = nullptr;      // Игра ▸ Новая: a new board of the current size
+    QAction *N2 = nullptr;      // Игра ▸ Малая: a new small board, 6 by 4
+    QAction *N3 = nullptr;      // Игра ▸ Большая: a new large board, 8 by 6
+    QAction *N15 = nullptr;     // Игра ▸ Демонстрация: starts or stops the self-playing demonstration
+    QAction *N5 = nullptr;      // Игра ▸ Выход
+    QAction *N6 = nullptr;      // Настройки
+    QAction *N10 = nullptr;     // Мандала
+    QMenu *N13 = nullptr;       // Музыка: the music's menu
+    QAction *N11 = nullptr;     // О программе
+    QAction *mtime = nullptr;   // the time of the last won board, "mm:ss"; a click clears it
+    QAction *mtimes = nullptr;  // the presses of the last won board; a click clears it
+
+    GameTimer *Timer2 = nullptr; // 220 ms after start-up: the second start-up pass
 
     Environment m_env;
     Random m_random;
-    std::unique_ptr<ColorChooser> m_ownColors;
-    QWidget *m_client;
+    QWidget *m_client = nullptr;
+    WindowPlacement *m_placement = nullptr;
+    BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<Music> m_music;
-    std::array<std::array<tcl *, Game::MaxCols>, Game::MaxRows> m_tiles{};
-    // The outer placement to restore once the frame's size is known.
-    QRect m_pendingOuter;
     bool m_exiting = false;
 };

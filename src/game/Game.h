@@ -1,9 +1,10 @@
 #pragma once
 
-#include "GameTimer.h"
 #include "GameView.h"
 #include "Random.h"
 #include "TileState.h"
+#include "base/GameTimer.h"
+#include "settings/TGameSettings.h"
 
 #include <QObject>
 
@@ -30,21 +31,21 @@ public:
 
     const TileState &tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
 
-    void CreateTiles();
-    void New();
-    void Small();
-    void Large();
-    void Layout();
-    void ConcealTile(int row, int col);
-    void RevealTile(int row, int col);
+    void CreateTiles(); // every tile hidden, in the concealed look
+    void New();         // Игра ▸ Новая: deals a board of the current size
+    void Small();       // Игра ▸ Малая: 6 by 4, then New
+    void Large();       // Игра ▸ Большая: 8 by 6, then New
+    void Layout();      // places the tiles in play in the client area
+    void ConcealTile(int row, int col); // the look of the concealed sample, face down
+    void RevealTile(int row, int col);  // the look of the revealed sample in the tile's own colour
     // Conceals every tile in play, removed ones included; the selection stays.
     void ConcealTilesInPlay();
 
-    void MouseDown(int row, int col);
-    void Timer1Timer();
-    void Timer3Timer();
-    void Timer4Timer();
-    void Timer5Timer();
+    void MouseDown(int row, int col); // a press on a tile
+    void Timer1Timer(); // the compare: a match is removed, else the older tile turns back
+    void Timer3Timer(); // the removal of the matched pair; the last pair wins the board
+    void Timer4Timer(); // the next board after a win
+    void Timer5Timer(); // one move of the demonstration
 
     void StopDemo() { Timer5.setEnabled(false); }
     void ToggleDemo() { Timer5.setEnabled(!Timer5.isEnabled()); }
@@ -56,7 +57,8 @@ public:
     std::uint8_t SecondCol() const { return m_secondCol; }
     double StartTime() const { return m_startTime; }
     int MoveCount() const { return m_moveCount; }
-    // The window's Tag: 1 while the game clock runs.
+    // 1 while the game clock runs: from the first press of a board until the
+    // board is won or replaced; 0 otherwise.
     int Tag() const { return m_tag; }
     int LastDemoRow() const { return m_lastDemoRow; }
     int LastDemoCol() const { return m_lastDemoCol; }
@@ -67,10 +69,11 @@ public:
     // One step of the vanishing: 60 % of the size, kept centred.
     static void shrink(TileState &tile);
 
-    GameTimer Timer1{110};
-    GameTimer Timer3{55};
-    GameTimer Timer4{2000};
-    GameTimer Timer5{500};
+    // The chain of a turn; handlers that run once switch their timer off.
+    const GameTimer &timer1() const { return Timer1; }
+    const GameTimer &timer3() const { return Timer3; }
+    const GameTimer &timer4() const { return Timer4; }
+    const GameTimer &timer5() const { return Timer5; }
 
 private:
     TileState &at(int row, int col) { return m_tiles[row - 1][col - 1]; }
@@ -79,19 +82,24 @@ private:
     void pressTile(int row, int col);
     void swapPairColor(int row, int col);
 
+    GameTimer Timer1{110};  // 110 ms after a reveal: the compare of the two selected tiles
+    GameTimer Timer3{55};   // 55 ms after a match: the pair vanishes
+    GameTimer Timer4{2000}; // 2 s after a win: the next board
+    GameTimer Timer5{500};  // every 500 ms while the demonstration runs: one move
+
     TGameSettings &m_settings;
     Random &m_random;
     GameView &m_view;
     std::function<double()> m_timeOfDay;
     std::array<std::array<TileState, MaxCols>, MaxRows> m_tiles{};
 
-    std::uint8_t m_firstRow = 0;
+    std::uint8_t m_firstRow = 0;  // FirstRow, FirstCol: the tile left face up, 0 for none
     std::uint8_t m_firstCol = 0;
-    std::uint8_t m_secondRow = 0;
+    std::uint8_t m_secondRow = 0; // SecondRow, SecondCol: the tile pressed last
     std::uint8_t m_secondCol = 0;
-    double m_startTime = 0;
-    int m_moveCount = 0;
-    int m_tag = 0;
-    int m_lastDemoRow = 0;
+    double m_startTime = 0;       // StartTime: time of day of the board's first press
+    int m_moveCount = 0;          // MoveCount: presses since the clock started
+    int m_tag = 0;                // Tag: 1 while the clock runs
+    int m_lastDemoRow = 0;        // the demonstration's last pick
     int m_lastDemoCol = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/TColor.h"
+#include "base/TColor.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/TGameSettings.h"
-#include "widgets/TColor.h"
+#include "settings/TPanelStyle.h"
+#include "base/TColor.h"
 
 // What the board knows of one tile; the tile widget shows it.
 struct TileState

@@ -2,7 +2,8 @@
 
 #include "MusicChooser.h"
 #include "OpenDialogChooser.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
+#include "base/ObjectName.h"
 #include "settings/TGameSettings.h"
 
 #include <QDir>
@@ -23,24 +24,24 @@ Music::Music(TGameSettings &settings, QMenu *menu, QWidget *window, const QStrin
         m_ownChooser = std::make_unique<OpenDialogChooser>();
         m_chooser = m_ownChooser.get();
     }
-    N14 = menu->addAction(QStringLiteral("Выбрать музыкальный файл"));
-    N20 = menu->addAction(QStringLiteral("Начать воспроизведение"));
-    N22 = menu->addAction(QStringLiteral("Закончить воспроизведение"));
+    N14 = named(menu->addAction(QStringLiteral("Выбрать музыкальный файл")), "N14");
+    N20 = named(menu->addAction(QStringLiteral("Начать воспроизведение")), "N20");
+    N22 = named(menu->addAction(QStringLiteral("Закончить воспроизведение")), "N22");
     connect(menu, &QMenu::aboutToShow, this, &Music::N13Click);
     connect(N14, &QAction::triggered, this, &Music::N14Click);
     connect(N20, &QAction::triggered, this, &Music::N20Click);
     // Finish and the replay have no guard of their own: an error there
     // reaches the generic box.
-    connect(N22, &QAction::triggered, this, [this] { Messages::guard([this] { N22Click(); }); });
+    connect(N22, &QAction::triggered, this, Messages::guarded([this] { N22Click(); }));
     connect(&MediaPlayer1, &TMediaPlayer::Notify, this, &Music::MediaPlayer1Notify);
-    connect(&TmNotify, &GameTimer::timeout, this, [this] { Messages::guard([this] { TmNotifyTimer(); }); });
+    connect(&TmNotify, &GameTimer::timeout, this, Messages::guarded([this] { TmNotifyTimer(); }));
 }
 
 Music::~Music() = default;
 
 void Music::N13Click()
 {
-    const bool playing = MediaPlayer1.Tag != 0;
+    const bool playing = MediaPlayer1.Tag() != 0;
     N20->setVisible(!playing);
     N22->setVisible(playing);
     // A folder does not count, and an empty name never does.
@@ -50,7 +51,7 @@ void Music::N13Click()
 
 void Music::N14Click()
 {
-    MediaPlayer1.Tag = 0;
+    MediaPlayer1.setTag(0);
     try {
         MediaPlayer1.Stop();
         MediaPlayer1.Close();
@@ -64,10 +65,10 @@ void Music::N14Click()
     if (!m_chooser->choose(m_window, path))
         return;
     try {
-        MediaPlayer1.FileName = path;
+        MediaPlayer1.setFileName(path);
         MediaPlayer1.Open();
         MediaPlayer1.Play();
-        MediaPlayer1.Tag = 1;
+        MediaPlayer1.setTag(1);
         m_settings.MusicDir.assignPath(QDir::currentPath());
         m_settings.MusicFile.assignPath(path);
     } catch (const std::exception &) {
@@ -78,10 +79,10 @@ void Music::N14Click()
 void Music::N20Click()
 {
     try {
-        MediaPlayer1.FileName = m_settings.MusicFile.path();
+        MediaPlayer1.setFileName(m_settings.MusicFile.path());
         MediaPlayer1.Open();
         MediaPlayer1.Play();
-        MediaPlayer1.Tag = 1;
+        MediaPlayer1.setTag(1);
     } catch (const std::exception &) {
         Messages::show(openFailedMessage());
     }
@@ -89,7 +90,7 @@ void Music::N20Click()
 
 void Music::N22Click()
 {
-    MediaPlayer1.Tag = 0;
+    MediaPlayer1.setTag(0);
     MediaPlayer1.Stop();
     MediaPlayer1.Close();
 }
@@ -103,6 +104,6 @@ void Music::MediaPlayer1Notify()
 void Music::TmNotifyTimer()
 {
     TmNotify.setEnabled(false);
-    if (MediaPlayer1.Tag == 1)
+    if (MediaPlayer1.Tag() == 1)
         MediaPlayer1.Play();
 }

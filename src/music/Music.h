@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TMediaPlayer.h"
-#include "game/GameTimer.h"
+#include "base/GameTimer.h"
 
 #include <QObject>
 
@@ -11,7 +11,7 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// Background music: Choose, Start and Finish in the Music menu, the replay a
+// Background music: Choose, Start and Finish in the Music menu (N13), the replay a
 // second after each end of a play request while the play flag is up, and
 // the remembered file in the settings.
 class Music : public QObject
@@ -27,20 +27,23 @@ public:
           MusicChooser *chooser);
     ~Music() override;
 
-    void N13Click();
-    void N14Click();
-    void N20Click();
-    void N22Click();
-    void MediaPlayer1Notify();
-    void TmNotifyTimer();
+    void N13Click(); // opening the Music menu: Start or Finish, whichever fits
+    void N14Click(); // "Выбрать музыкальный файл": choose a file and play it
+    void N20Click(); // "Начать воспроизведение": play the remembered file
+    void N22Click(); // "Закончить воспроизведение": stop
+    void MediaPlayer1Notify(); // a play request ended: the replay is due in a second
+    void TmNotifyTimer();      // the replay, while the play flag is up
 
-    TMediaPlayer MediaPlayer1;
-    GameTimer TmNotify{1000};
-    QAction *N14;
-    QAction *N20;
-    QAction *N22;
+    const TMediaPlayer &mediaPlayer1() const { return MediaPlayer1; }
+    const GameTimer &tmNotify() const { return TmNotify; }
 
 private:
+    TMediaPlayer MediaPlayer1;  // the player; its Tag is the play flag
+    GameTimer TmNotify{1000};   // one second after a play request ends: the replay
+    QAction *N14;               // Музыка ▸ Выбрать музыкальный файл
+    QAction *N20;               // Музыка ▸ Начать воспроизведение
+    QAction *N22;               // Музыка ▸ Закончить воспроизведение
+
     TGameSettings &m_settings;
     QWidget *m_window;
     std::unique_ptr<MusicChooser> m_ownChooser;

@@ -135,7 +135,7 @@ void TMediaPlayer::Open()
     Close();
     if (!ensureGstreamer())
         cannotOpen();
-    const QFileInfo file(FileName);
+    const QFileInfo file(m_fileName);
     if (!file.isFile() || !file.isReadable())
         cannotOpen();
 

@@ -26,9 +26,12 @@ public:
     explicit TMediaPlayer(QString audioSink, QObject *parent = nullptr);
     ~TMediaPlayer() override;
 
-    QString FileName;
-    // The play flag: 1 while music is wanted.
-    int Tag = 0;
+    QString FileName() const { return m_fileName; }
+    void setFileName(const QString &path) { m_fileName = path; }
+    // The play flag: 1 while music is wanted, 0 when it was finished. The
+    // player only keeps it; the music's menu and replay read it.
+    int Tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
 
     // Opens FileName, closing what was open first. Throws EMCIDeviceError for
     // anything that cannot be played, a file without sound included.
@@ -59,6 +62,8 @@ private:
     void destroyPipeline();
     qint64 queryLength() const;
 
+    QString m_fileName;
+    int m_tag = 0;
     QString m_audioSink;
     GstElement *m_pipeline = nullptr;
     // Raised by Stop, Close and rewinds: an end of stream or error that the

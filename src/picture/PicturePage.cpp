@@ -1,6 +1,7 @@
 #include "PicturePage.h"
 
 #include "TImage.h"
+#include "base/ObjectName.h"
 
 extern const unsigned char MandalaJpeg[];
 extern const unsigned long MandalaJpegSize;
@@ -16,7 +17,8 @@ QByteArray embedded(const unsigned char *data, unsigned long size)
 } // namespace
 
 PicturePage::PicturePage(QWidget *parent)
-    : TPanel(parent), Image1(new TImage(this)), Image2(new TImage(this))
+    : TPanel(parent), Image1(named(new TImage(this), "Image1")),
+      Image2(named(new TImage(this), "Image2"))
 {
     setBevelOuter(bvNone);
     setBevelInner(bvNone);

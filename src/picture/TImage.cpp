@@ -1,7 +1,7 @@
 #include "TImage.h"
 
 #include "JpegDecoder.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,42 +1,13 @@
 #pragma once
 
+#include "ShortString.h"
+#include "TPanelStyle.h"
+
+#include <QByteArray>
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
-
-#include <QByteArray>
-#include <QString>
-
-// The frame of a panel as five bytes: BorderStyle, BorderWidth, BevelWidth,
-// BevelInner, BevelOuter.
-struct TPanelStyle
-{
-    std::uint8_t BorderStyle = 0;
-    std::uint8_t BorderWidth = 0;
-    std::uint8_t BevelWidth = 0;
-    std::uint8_t BevelInner = 0;
-    std::uint8_t BevelOuter = 0;
-
-    friend bool operator==(const TPanelStyle &, const TPanelStyle &) = default;
-};
-static_assert(sizeof(TPanelStyle) == 5);
-
-// One length byte and 255 bytes of text. Bytes past the length are kept as
-// they were read, so a record written back is the record that was read.
-struct ShortString
-{
-    std::uint8_t Length = 0;
-    std::array<char, 255> Text{};
-
-    QByteArray bytes() const;
-    // Native file-name bytes of the path, cut to 255 bytes without splitting
-    // a UTF-8 sequence.
-    void assignPath(const QString &path);
-    QString path() const;
-
-    friend bool operator==(const ShortString &, const ShortString &) = default;
-};
-static_assert(sizeof(ShortString) == 256);
 
 // The persistent record: 568 bytes, little-endian, the same layout in memory
 // (on a little-endian machine) and in the file. The members mirror the file

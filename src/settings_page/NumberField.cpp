@@ -1,7 +1,7 @@
 #include "NumberField.h"
 
 #include "UpDown.h"
-#include "app/Design.h"
+#include "base/Design.h"
 
 #include <QLineEdit>
 

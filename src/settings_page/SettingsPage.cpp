@@ -1,17 +1,21 @@
 #include "SettingsPage.h"
 
 #include "ColorChooser.h"
+#include "ColorDialogChooser.h"
 #include "NumberField.h"
-#include "app/Design.h"
+#include "base/Design.h"
+#include "base/ObjectName.h"
+#include "widgets/PanelStyleBridge.h"
+#include "widgets/SchemeColor.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-TPanel *makeGroup(QWidget *parent, int top, int height)
+TPanel *makeGroup(QWidget *parent, const char *name, int top, int height)
 {
-    auto *group = new TPanel(parent);
+    auto *group = named(new TPanel(parent), name);
     group->setBevelOuter(bvRaised);
     group->setBevelInner(bvLowered);
     group->setBevelWidth(1);
@@ -20,10 +24,10 @@ TPanel *makeGroup(QWidget *parent, int top, int height)
     return group;
 }
 
-TPanel *makeSample(QWidget *parent, const QString &caption, const QRect &place, TBevelCut inner,
-                   int bevelWidth, TColor color)
+TPanel *makeSample(QWidget *parent, const char *name, const QString &caption, const QRect &place,
+                   TBevelCut inner, int bevelWidth, TColor color)
 {
-    auto *sample = new TPanel(parent);
+    auto *sample = named(new TPanel(parent), name);
     sample->setCaption(caption);
     sample->setBevelOuter(bvRaised);
     sample->setBevelInner(inner);
@@ -33,55 +37,68 @@ TPanel *makeSample(QWidget *parent, const QString &caption, const QRect &place, 
     return sample;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &caption, const QRect &place)
+NumberField *makeField(QWidget *parent, const char *name, const QString &caption, int min, int max,
+                       const QString &designedText, const QRect &place)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *field = named(new NumberField(caption, min, max, designedText, parent), name);
+    field->setGeometry(Design::scaled(place));
+    return field;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QRect &place)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
     button->setGeometry(Design::scaled(place));
     return button;
 }
 
 } // namespace
 
-SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser &colors, QWidget *parent)
+SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors, QWidget *parent)
     : TPanel(parent), m_pending(pendingSettings), m_colors(colors)
 {
+    if (!m_colors) {
+        m_ownColors = std::make_unique<ColorDialogChooser>();
+        m_colors = m_ownColors.get();
+    }
     setBevelOuter(bvLowered);
     setBevelInner(bvNone);
     setColor(clTeal);
 
-    Panel5 = makeGroup(this, 10, 129);
-    Panel6 = makeGroup(this, 148, 129);
-    Panel7 = makeGroup(this, 286, 50);
+    Panel5 = makeGroup(this, "Panel5", 10, 129);
+    Panel6 = makeGroup(this, "Panel6", 148, 129);
+    Panel7 = makeGroup(this, "Panel7", 286, 50);
 
-    p1 = makeSample(Panel5, QStringLiteral("Одноцветные панельки"), {13, 11, 186, 109}, bvRaised, 2,
-                    clSilver);
-    Button3 = makeButton(Panel5, QStringLiteral("Внутренняя рамка"), {210, 11, 186, 31});
-    Button4 = makeButton(Panel5, QStringLiteral("Внешняя рамка"), {210, 50, 186, 31});
-    Panel9 = new NumberField(QStringLiteral("  Глубина рамок"), 1, 10, QStringLiteral("10"), Panel5);
-    Panel9->setGeometry(Design::scaled(QRect(210, 90, 186, 30)));
-    Button6 = makeButton(Panel5, QStringLiteral("Цвет панелек"), {407, 11, 186, 31});
-    Button1 = makeButton(Panel5, QStringLiteral("Цвет фона"), {407, 50, 188, 31});
-    Panel4 = new NumberField(QStringLiteral("  Между панелями"), 0, 15, QStringLiteral("1"), Panel5);
-    Panel4->setGeometry(Design::scaled(QRect(407, 90, 186, 30)));
+    p1 = makeSample(Panel5, "p1", QStringLiteral("Одноцветные панельки"), {13, 11, 186, 109},
+                    bvRaised, 2, clSilver);
+    Button3 = makeButton(Panel5, "Button3", QStringLiteral("Внутренняя рамка"), {210, 11, 186, 31});
+    Button4 = makeButton(Panel5, "Button4", QStringLiteral("Внешняя рамка"), {210, 50, 186, 31});
+    Panel9 = makeField(Panel5, "Panel9", QStringLiteral("  Глубина рамок"), 1, 10,
+                      QStringLiteral("10"), {210, 90, 186, 30});
+    Button6 = makeButton(Panel5, "Button6", QStringLiteral("Цвет панелек"), {407, 11, 186, 31});
+    Button1 = makeButton(Panel5, "Button1", QStringLiteral("Цвет фона"), {407, 50, 188, 31});
+    Panel4 = makeField(Panel5, "Panel4", QStringLiteral("  Между панелями"), 0, 15,
+                      QStringLiteral("1"), {407, 90, 186, 30});
 
-    p11 = makeSample(Panel6, QStringLiteral("Цветные панельки"), {13, 10, 186, 109}, bvLowered, 3,
-                     clRed);
-    Button10 = makeButton(Panel6, QStringLiteral("Внутренняя рамка"), {210, 10, 186, 31});
-    Button11 = makeButton(Panel6, QStringLiteral("Внешняя рамка"), {210, 49, 186, 31});
-    Panel10 = new NumberField(QStringLiteral("  Глубина рамок"), 1, 10, QStringLiteral("3"), Panel6);
-    Panel10->setGeometry(Design::scaled(QRect(210, 89, 186, 30)));
+    p11 = makeSample(Panel6, "p11", QStringLiteral("Цветные панельки"), {13, 10, 186, 109},
+                     bvLowered, 3, clRed);
+    Button10 = makeButton(Panel6, "Button10", QStringLiteral("Внутренняя рамка"), {210, 10, 186, 31});
+    Button11 = makeButton(Panel6, "Button11", QStringLiteral("Внешняя рамка"), {210, 49, 186, 31});
+    Panel10 = makeField(Panel6, "Panel10", QStringLiteral("  Глубина рамок"), 1, 10,
+                       QStringLiteral("3"), {210, 89, 186, 30});
 
-    Button9 = makeButton(Panel7, QStringLiteral("По умолчанию"), {12, 11, 186, 31});
-    Button14 = makeButton(Panel7, QStringLiteral("Отмена"), {209, 11, 186, 31});
-    Button13 = makeButton(Panel7, QStringLiteral("Применить"), {406, 11, 186, 31});
+    Button9 = makeButton(Panel7, "Button9", QStringLiteral("По умолчанию"), {12, 11, 186, 31});
+    Button14 = makeButton(Panel7, "Button14", QStringLiteral("Отмена"), {209, 11, 186, 31});
+    Button13 = makeButton(Panel7, "Button13", QStringLiteral("Применить"), {406, 11, 186, 31});
 
     // A zero-sized display for the music: pictures of a sound file go nowhere.
-    VideoPanel = new TPanel(this);
+    VideoPanel = named(new TPanel(this), "VideoPanel");
     VideoPanel->setGeometry(Design::scaled(246), Design::scaled(256), 0, 0);
 
-    Edit4 = Panel9->edit();
-    Edit1 = Panel4->edit();
-    Edit5 = Panel10->edit();
+    Edit4 = named(Panel9->edit(), "Edit4");
+    Edit1 = named(Panel4->edit(), "Edit1");
+    Edit5 = named(Panel10->edit(), "Edit5");
 
     const auto cycle = [](TPanel *sample, bool inner) {
         if (inner)
@@ -102,6 +119,8 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser &colors,
     connect(Button14, &QPushButton::clicked, this, &SettingsPage::cancelRequested);
     connect(Button9, &QPushButton::clicked, this, &SettingsPage::defaultsRequested);
 }
+
+SettingsPage::~SettingsPage() = default;
 
 TBevelCut SettingsPage::nextBevel(TBevelCut cut)
 {
@@ -124,6 +143,31 @@ void SettingsPage::refresh(const TGameSettings &settings)
     Panel9->setValue(settings.HiddenStyle.BevelWidth);
     Panel10->setValue(settings.ShownStyle.BevelWidth);
     setGroupColors(TColor(settings.BackColor));
+}
+
+void SettingsPage::showLooks(const TGameSettings &settings)
+{
+    ApplyPanelStyle(settings.HiddenStyle, *p1);
+    p1->setColor(TColor(settings.HiddenColor));
+    ApplyPanelStyle(settings.ShownStyle, *p11);
+}
+
+void SettingsPage::readLooks(TGameSettings &settings) const
+{
+    ReadPanelStyle(*p1, settings.HiddenStyle);
+    ReadPanelStyle(*p11, settings.ShownStyle);
+    settings.HiddenColor = std::int32_t(p1->Color());
+    settings.ShownColor = std::int32_t(p11->Color());
+}
+
+int SettingsPage::gapField() const
+{
+    return Panel4->value();
+}
+
+void SettingsPage::setGapField(int gap)
+{
+    Panel4->setValue(gap);
 }
 
 void SettingsPage::setGroupColors(TColor color)
@@ -154,14 +198,14 @@ void SettingsPage::Edit5Change()
 void SettingsPage::Button6Click()
 {
     QColor color;
-    if (m_colors.choose(window(), color))
+    if (m_colors->choose(window(), color))
         p1->setColor(fromQColor(color));
 }
 
 void SettingsPage::Button1Click()
 {
     QColor color;
-    if (!m_colors.choose(window(), color))
+    if (!m_colors->choose(window(), color))
         return;
     m_pending.BackColor = std::int32_t(fromQColor(color));
     setGroupColors(TColor(m_pending.BackColor));

@@ -186,7 +186,8 @@ void TCustomPanel::paintEvent(QPaintEvent *)
     if (m_caption.isEmpty())
         return;
     const int lineHeight = fontMetrics().height();
-    // Integer division truncates toward zero, as the centring requires.
+    // The caption's line is centred between the inner rings' top and bottom;
+    // an odd remainder goes below (integer division truncates toward zero).
     r.top = (r.top + r.bottom - lineHeight) / 2;
     r.bottom = r.top + lineHeight;
     int flags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::AlignVCenter;

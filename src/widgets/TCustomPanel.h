@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ClickTracker.h"
-#include "TColor.h"
+#include "SchemeColor.h"
 
 #include <QList>
 #include <QPointer>
@@ -13,8 +13,9 @@ enum TBevelCut : std::uint8_t { bvNone = 0, bvLowered = 1, bvRaised = 2, bvSpace
 enum TBorderStyle : std::uint8_t { bsNone = 0, bsSingle = 1 };
 enum TAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
-// A rectangle whose right and bottom are exclusive, as the painting rules are
-// written. The only conversion from Qt's inclusive QRect is fromQRect().
+// A rectangle whose right and bottom are exclusive: right = left + width. The
+// ring arithmetic is written in these terms (a ring's right column is
+// right - 1); the only conversion from Qt's inclusive QRect is fromQRect().
 struct EdgeRect
 {
     int left = 0;

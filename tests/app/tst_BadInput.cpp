@@ -1,5 +1,6 @@
 #include "../music/SoundFiles.h"
-#include "app/Messages.h"
+#include "TestWindow.h"
+#include "base/Messages.h"
 #include "app/TForm1.h"
 #include "music/Music.h"
 #include "music/MusicChooser.h"
@@ -17,17 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-class ScriptedChooser : public MusicChooser
-{
-public:
-    QString answer;
-    bool choose(QWidget *, QString &path) override
-    {
-        path = answer;
-        return true;
-    }
-};
 
 bool asRoot()
 {
@@ -57,51 +47,19 @@ private Q_SLOTS:
     void unwritableProgramFolder();
 
 private:
-    std::unique_ptr<TForm1> start();
-    void write(const QByteArray &bytes);
-    QByteArray read() const;
-    QString dbData() const { return m_dir->filePath(QStringLiteral("DbData")); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    ScriptedChooser m_chooser;
-    QStringList m_messages;
-    Messages::Handler m_previous;
+    std::unique_ptr<TestWindow> m_f;
     SoundFiles m_sounds;
 };
 
 void tst_BadInput::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_messages.clear();
-    m_previous = Messages::setHandler([this](const QString &t) { m_messages << t; });
+    m_f = std::make_unique<TestWindow>();
 }
 
 void tst_BadInput::cleanup()
 {
-    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    Messages::setHandler(m_previous);
-}
-
-std::unique_ptr<TForm1> tst_BadInput::start()
-{
-    TForm1::Environment env;
-    env.programFolder = m_dir->path();
-    env.music = &m_chooser;
-    env.audioSink = QStringLiteral("fakesink sync=true");
-    return std::make_unique<TForm1>(env);
-}
-
-void tst_BadInput::write(const QByteArray &bytes)
-{
-    QFile f(dbData());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray tst_BadInput::read() const
-{
-    QFile f(dbData());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QFile::setPermissions(m_f->dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_f.reset();
 }
 
 void tst_BadInput::settingsFiles_data()
@@ -122,37 +80,37 @@ void tst_BadInput::settingsFiles()
 {
     QFETCH(QByteArray, contents);
     QFETCH(bool, used);
-    write(contents);
+    m_f->writeDbData(contents);
     {
-        auto w = start();
+        auto w = m_f->start();
         w->show();
-        QCOMPARE(w->Settings.Gap, used ? 12 : 1);
-        QCOMPARE(QFile::exists(dbData()), used);
+        QCOMPARE(w->settings().Gap, used ? 12 : 1);
+        QCOMPARE(QFile::exists(m_f->dbData()), used);
         QVERIFY(w->close());
     }
-    QCOMPARE(read().size(), 568);
-    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(m_f->readDbData().size(), 568);
+    QVERIFY(m_f->messages.texts.isEmpty());
 }
 
 void tst_BadInput::settingsFolderInsteadOfAFile()
 {
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("DbData")));
-    auto w = start();
+    QVERIFY(QDir(m_f->dir.path()).mkdir(QStringLiteral("DbData")));
+    auto w = m_f->start();
     w->show();
-    QVERIFY(w->Settings == w->DefaultSettings);
+    QVERIFY(w->settings() == w->defaultSettings());
     QVERIFY(!w->close()); // nothing can be written over a folder: the window stays
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY(QFileInfo(dbData()).isDir());
+    QCOMPARE(m_f->messages.texts.size(), 1);
+    QVERIFY(QFileInfo(m_f->dbData()).isDir());
 }
 
 void tst_BadInput::settingsPipeInsteadOfAFile()
 {
-    QVERIFY(mkfifo(QFile::encodeName(dbData()).constData(), 0600) == 0);
-    auto w = start(); // must not wait for a writer
-    QVERIFY(w->Settings == w->DefaultSettings);
+    QVERIFY(mkfifo(QFile::encodeName(m_f->dbData()).constData(), 0600) == 0);
+    auto w = m_f->start(); // must not wait for a writer
+    QVERIFY(w->settings() == w->defaultSettings());
     w->show();
     QVERIFY(w->close());
-    QCOMPARE(read().size(), 568);
+    QCOMPARE(m_f->readDbData().size(), 568);
 }
 
 void tst_BadInput::unreadableSettingsFile()
@@ -161,14 +119,14 @@ void tst_BadInput::unreadableSettingsFile()
         QSKIP("root reads every file");
     TGameSettings good;
     good.Gap = 12;
-    write(good.toBytes());
-    QFile::setPermissions(dbData(), QFile::WriteOwner);
-    auto w = start();
-    QCOMPARE(w->Settings.Gap, 1);
+    m_f->writeDbData(good.toBytes());
+    QFile::setPermissions(m_f->dbData(), QFile::WriteOwner);
+    auto w = m_f->start();
+    QCOMPARE(w->settings().Gap, 1);
     w->show();
     QVERIFY(w->close());
-    QFile::setPermissions(dbData(), QFile::ReadOwner | QFile::WriteOwner);
-    QCOMPARE(read(), w->Settings.toBytes());
+    QFile::setPermissions(m_f->dbData(), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(m_f->readDbData(), w->settings().toBytes());
 }
 
 void tst_BadInput::musicFiles_data()
@@ -208,21 +166,21 @@ void tst_BadInput::musicFiles()
 {
     QFETCH(QString, path);
     QFETCH(bool, plays);
-    auto w = start();
+    auto w = m_f->start();
     Music &music = w->music();
-    m_chooser.answer = path;
+    m_f->music.always = path;
     music.N14Click();
-    QCOMPARE(music.MediaPlayer1.Tag, plays ? 1 : 0);
-    QCOMPARE(m_messages.size(), plays ? 0 : 1);
+    QCOMPARE(music.mediaPlayer1().Tag(), plays ? 1 : 0);
+    QCOMPARE(m_f->messages.texts.size(), plays ? 0 : 1);
     if (!plays) {
-        QCOMPARE(m_messages.first(), Music::openFailedMessage());
-        QVERIFY(w->Settings.MusicFile.path().isEmpty());
+        QCOMPARE(m_f->messages.texts.first(), Music::openFailedMessage());
+        QVERIFY(w->settings().MusicFile.path().isEmpty());
         return;
     }
-    QCOMPARE(w->Settings.MusicFile.path(), path.left(255));
+    QCOMPARE(w->settings().MusicFile.path(), path.left(255));
     // It loops: the end, a second's pause, and it plays again.
-    QTRY_VERIFY_WITH_TIMEOUT(music.TmNotify.isEnabled(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(music.MediaPlayer1.isPlaying(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(music.tmNotify().isEnabled(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(music.mediaPlayer1().isPlaying(), 3000);
     music.N22Click();
 }
 
@@ -232,17 +190,17 @@ void tst_BadInput::unwritableProgramFolder()
         QSKIP("root writes into read-only folders");
     TGameSettings old;
     old.Gap = 9;
-    write(old.toBytes());
-    auto w = start();
+    m_f->writeDbData(old.toBytes());
+    auto w = m_f->start();
     w->show();
-    QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(m_f->dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
-    QCOMPARE(m_messages, QStringList{QStringLiteral("File access denied")});
+    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
     // Exit still ends the program, and the old file is whole.
     QTimer::singleShot(0, w.get(), [&] { w->N5Click(); });
     QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(read(), old.toBytes());
+    QCOMPARE(m_f->readDbData(), old.toBytes());
 }
 
 // Permissions only hold for an ordinary user: run as root, the test starts

@@ -1,7 +1,9 @@
 #include "../music/SoundFiles.h"
-#include "app/Messages.h"
+#include "TestWindow.h"
+#include "base/GameTimer.h"
+#include "base/Messages.h"
 #include "app/TForm1.h"
-#include "game/tcl.h"
+#include "widgets/tcl.h"
 #include "music/Music.h"
 #include "music/MusicChooser.h"
 #include "picture/PicturePage.h"
@@ -14,30 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-class OneColor : public ColorChooser
-{
-public:
-    bool choose(QWidget *, QColor &color) override
-    {
-        color = Qt::blue;
-        return true;
-    }
-};
-
-class OneFile : public MusicChooser
-{
-public:
-    QString file;
-    bool choose(QWidget *, QString &path) override
-    {
-        path = file;
-        return true;
-    }
-};
-
-} // namespace
 
 // One whole session, for the leak checker that runs when the process ends:
 // start, a game played to the end, the settings page, music, the picture
@@ -53,45 +31,40 @@ private Q_SLOTS:
 void tst_Leaks::wholeSession()
 {
     SoundFiles sounds;
-    QTemporaryDir dir;
-    OneColor colors;
-    OneFile music;
-    music.file = sounds.mp3(QStringLiteral("song.mp3"), 300);
-    TForm1::Environment env;
-    env.programFolder = dir.path();
-    env.colors = &colors;
-    env.music = &music;
-    env.audioSink = QStringLiteral("fakesink sync=true");
-    TForm1 w(env);
+    TestWindow f;
+    f.colors.always = Qt::blue;
+    f.music.always = sounds.mp3(QStringLiteral("song.mp3"), 300);
+    auto window = f.start();
+    TForm1 &w = *window;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QTRY_VERIFY(!w.Timer2->isEnabled());
+    QTRY_VERIFY(!part<GameTimer>(&w, "Timer2")->isEnabled());
 
     Game &g = w.game();
-    for (int guard = 0; guard < 1000 && !g.Timer4.isEnabled(); ++guard) {
-        Q_EMIT g.Timer5.timeout();
-        while (g.Timer1.isEnabled() || g.Timer3.isEnabled())
-            Q_EMIT(g.Timer1.isEnabled() ? g.Timer1 : g.Timer3).timeout();
+    for (int guard = 0; guard < 1000 && !g.timer4().isEnabled(); ++guard) {
+        g.Timer5Timer();
+        while (g.timer1().isEnabled() || g.timer3().isEnabled())
+            g.timer1().isEnabled() ? g.Timer1Timer() : g.Timer3Timer();
     }
-    QVERIFY(g.Timer4.isEnabled());
-    Q_EMIT g.Timer4.timeout();
+    QVERIFY(g.timer4().isEnabled());
+    g.Timer4Timer();
 
-    w.N6->trigger();
-    w.settingsPage()->Button6->click();
-    w.settingsPage()->Button3->click();
-    w.settingsPage()->Button13->click();
+    part<QAction>(&w, "N6")->trigger();
+    part<QPushButton>(w.settingsPage(), "Button6")->click();
+    part<QPushButton>(w.settingsPage(), "Button3")->click();
+    part<QPushButton>(w.settingsPage(), "Button13")->click();
 
     w.music().N14Click();
-    QVERIFY(w.music().MediaPlayer1.isPlaying());
-    QTRY_VERIFY_WITH_TIMEOUT(w.music().TmNotify.isEnabled(), 3000);
+    QVERIFY(w.music().mediaPlayer1().isPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(w.music().tmNotify().isEnabled(), 3000);
     QTest::qWait(1200);
     w.music().N22Click();
 
-    w.N10->trigger();
+    part<QAction>(&w, "N10")->trigger();
     QTest::qWait(50);
-    QTest::mouseClick(w.PanelImage->Image1, Qt::LeftButton);
+    QTest::mouseClick(part<TImage>(&w, "Image1"), Qt::LeftButton);
     QTest::qWait(50);
-    w.MnGame2->trigger();
+    part<QAction>(&w, "MnGame2")->trigger();
     QVERIFY(w.close());
 }
 

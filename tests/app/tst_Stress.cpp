@@ -1,6 +1,8 @@
-#include "app/Messages.h"
+#include "TestWindow.h"
+#include "base/GameTimer.h"
+#include "base/Messages.h"
 #include "app/TForm1.h"
-#include "game/tcl.h"
+#include "widgets/tcl.h"
 #include "music/Music.h"
 #include "settings_page/ColorChooser.h"
 #include "settings_page/NumberField.h"
@@ -18,17 +20,21 @@
 
 namespace {
 
+// The colour dialog cancelled one time in four, else any colour.
 class RandomColors : public ColorChooser
 {
 public:
-    QRandomGenerator *rng = nullptr;
+    explicit RandomColors(QRandomGenerator &rng) : m_rng(rng) {}
     bool choose(QWidget *, QColor &color) override
     {
-        if (rng->bounded(4) == 0)
+        if (m_rng.bounded(4) == 0)
             return false;
-        color = QColor::fromRgb(rng->generate() & 0xFFFFFF);
+        color = QColor::fromRgb(m_rng.generate() & 0xFFFFFF);
         return true;
     }
+
+private:
+    QRandomGenerator &m_rng;
 };
 
 } // namespace
@@ -48,17 +54,17 @@ void tst_Stress::randomRun()
     const int events = qEnvironmentVariableIntValue("TILIMI_STRESS_EVENTS") > 0
         ? qEnvironmentVariableIntValue("TILIMI_STRESS_EVENTS")
         : 100000;
-    const quint32 seed = QRandomGenerator::global()->generate();
-    qInfo("seed %u, %d events", seed, events);
+    // TILIMI_SEED=N repeats a run.
+    const quint32 seed = qEnvironmentVariableIsSet("TILIMI_SEED")
+        ? quint32(qEnvironmentVariable("TILIMI_SEED").toUInt())
+        : QRandomGenerator::global()->generate();
+    qInfo("TILIMI_SEED=%u, %d events", seed, events);
     QRandomGenerator rng(seed);
-    RandomColors colors;
-    colors.rng = &rng;
-    QStringList messages;
-    const auto previous = Messages::setHandler([&](const QString &t) { messages << t; });
-
-    QTemporaryDir dir;
+    RandomColors colors(rng);
+    TestWindow f;
+    f.seed = seed;
     TForm1::Environment env;
-    env.programFolder = dir.path();
+    env.programFolder = f.dir.path();
     env.colors = &colors;
     env.randomSeed = [seed] { return seed; };
     TForm1 w(env);
@@ -67,9 +73,10 @@ void tst_Stress::randomRun()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     Game &g = w.game();
     SettingsPage *page = w.settingsPage();
-    const auto fire = [](GameTimer &t) {
+    // A timer that is on runs out now.
+    const auto fire = [](const GameTimer &t, auto handler) {
         if (t.isEnabled())
-            Q_EMIT t.timeout();
+            handler();
     };
 
     std::map<int, int> counts;
@@ -79,48 +86,48 @@ void tst_Stress::randomRun()
         if (kind < 30) {
             const int r = rng.bounded(1, 7);
             const int c = rng.bounded(1, 9);
-            tcl *tile = w.tileWidget(r, c);
+            tcl *tile = w.board().tile(r, c);
             const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
             if (!tile->isHidden() && tile->width() > 0 && tile->height() > 0)
                 QTest::mousePress(tile, buttons[rng.bounded(3)], {}, QPoint(0, 0));
             else
                 g.MouseDown(r, c);
         } else if (kind < 40) {
-            fire(g.Timer1);
+            fire(g.timer1(), [&] { g.Timer1Timer(); });
         } else if (kind < 48) {
-            fire(g.Timer3);
+            fire(g.timer3(), [&] { g.Timer3Timer(); });
         } else if (kind < 50) {
-            fire(g.Timer4);
+            fire(g.timer4(), [&] { g.Timer4Timer(); });
         } else if (kind < 58) {
-            fire(g.Timer5);
+            fire(g.timer5(), [&] { g.Timer5Timer(); });
         } else if (kind < 59) {
-            fire(*w.Timer2);
+            fire(*part<GameTimer>(&w, "Timer2"), [&] { Q_EMIT part<GameTimer>(&w, "Timer2")->timeout(); });
         } else if (kind < 61) {
-            w.N15->trigger();
+            part<QAction>(&w, "N15")->trigger();
         } else if (kind < 63) {
-            (rng.bounded(3) == 0 ? w.N1 : rng.bounded(2) ? w.N2 : w.N3)->trigger();
+            (rng.bounded(3) == 0 ? part<QAction>(&w, "N1") : rng.bounded(2) ? part<QAction>(&w, "N2") : part<QAction>(&w, "N3"))->trigger();
         } else if (kind < 66) {
-            w.N6->trigger();
+            part<QAction>(&w, "N6")->trigger();
         } else if (kind < 68) {
-            w.N10->trigger();
+            part<QAction>(&w, "N10")->trigger();
         } else if (kind < 70) {
-            w.MnGame2->trigger();
+            part<QAction>(&w, "MnGame2")->trigger();
         } else if (kind < 72) {
             w.MnGame1Popup();
         } else if (kind < 82) {
-            QPushButton *buttons[] = {page->Button3, page->Button4, page->Button10, page->Button11,
-                                      page->Button6, page->Button1};
-            UpDown *arrows[] = {page->Panel9->upDown(), page->Panel10->upDown(), page->Panel4->upDown()};
+            QPushButton *buttons[] = {part<QPushButton>(page, "Button3"), part<QPushButton>(page, "Button4"), part<QPushButton>(page, "Button10"), part<QPushButton>(page, "Button11"),
+                                      part<QPushButton>(page, "Button6"), part<QPushButton>(page, "Button1")};
+            UpDown *arrows[] = {part<NumberField>(page, "Panel9")->upDown(), part<NumberField>(page, "Panel10")->upDown(), part<NumberField>(page, "Panel4")->upDown()};
             if (rng.bounded(2))
                 buttons[rng.bounded(6)]->click();
             else
                 rng.bounded(2) ? arrows[rng.bounded(3)]->stepUp() : arrows[rng.bounded(3)]->stepDown();
         } else if (kind < 85) {
-            page->Button13->click(); // Apply
+            part<QPushButton>(page, "Button13")->click(); // Apply
         } else if (kind < 87) {
-            page->Button14->click(); // Cancel
+            part<QPushButton>(page, "Button14")->click(); // Cancel
         } else if (kind < 88) {
-            page->Button9->click(); // Defaults
+            part<QPushButton>(page, "Button9")->click(); // Defaults
         } else if (kind < 91) {
             const bool tiny = rng.bounded(4) == 0;
             w.resize(tiny ? rng.bounded(1, 40) : rng.bounded(100, 1600),
@@ -138,7 +145,7 @@ void tst_Stress::randomRun()
                 faceUp += t.Visible && t.FaceUp;
                 if (t.Visible)
                     ++pairs[t.PairColor];
-                if (w.tileWidget(r, c)->isHidden() == t.Visible)
+                if (w.board().tile(r, c)->isHidden() == t.Visible)
                     QFAIL(qPrintable(QStringLiteral("tile %1,%2 shown wrongly after event %3").arg(r).arg(c).arg(i)));
             }
         }
@@ -148,14 +155,13 @@ void tst_Stress::randomRun()
             if (n != 2)
                 QFAIL(qPrintable(QStringLiteral("a colour on %1 tiles after event %2").arg(n).arg(i)));
         }
-        if (w.MnGame1->menuAction()->isVisible() == w.MnGame2->isVisible())
+        if (part<QMenu>(&w, "MnGame1")->menuAction()->isVisible() == part<QAction>(&w, "MnGame2")->isVisible())
             QFAIL(qPrintable(QStringLiteral("both or neither Game item after event %1").arg(i)));
-        if (!w.Settings.isValid())
+        if (!w.settings().isValid())
             QFAIL(qPrintable(QStringLiteral("settings out of range after event %1").arg(i)));
     }
-    QVERIFY(messages.isEmpty());
+    QVERIFY(f.messages.texts.isEmpty());
     QVERIFY(w.close());
-    Messages::setHandler(previous);
 }
 
 QTEST_MAIN(tst_Stress)

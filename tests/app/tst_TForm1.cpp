@@ -1,7 +1,9 @@
-#include "app/Design.h"
-#include "app/Messages.h"
+#include "TestWindow.h"
+#include "base/Design.h"
+#include "base/GameTimer.h"
+#include "base/Messages.h"
 #include "app/TForm1.h"
-#include "game/tcl.h"
+#include "widgets/tcl.h"
 #include "picture/PicturePage.h"
 #include "picture/TImage.h"
 #include "settings/SettingsFile.h"
@@ -17,22 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-class ScriptedColors : public ColorChooser
-{
-public:
-    QList<QColor> answers;
-    bool choose(QWidget *, QColor &color) override
-    {
-        if (answers.isEmpty())
-            return false;
-        color = answers.takeFirst();
-        return true;
-    }
-};
-
-} // namespace
 
 class tst_TForm1 : public QObject
 {
@@ -60,48 +46,22 @@ private Q_SLOTS:
     void escapedErrorsReachTheBox();
 
 private:
-    std::unique_ptr<TForm1> start();
-    void writeSettings(const TGameSettings &s);
-    QString dbData() const { return m_dir->filePath(QStringLiteral("DbData")); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    ScriptedColors m_colors;
-    QStringList m_messages;
-    Messages::Handler m_previous;
+    std::unique_ptr<TestWindow> m_f;
 };
 
 void tst_TForm1::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_messages.clear();
-    m_previous = Messages::setHandler([this](const QString &t) { m_messages << t; });
+    m_f = std::make_unique<TestWindow>();
 }
 
 void tst_TForm1::cleanup()
 {
-    Messages::setHandler(m_previous);
-}
-
-std::unique_ptr<TForm1> tst_TForm1::start()
-{
-    TForm1::Environment env;
-    env.programFolder = m_dir->path();
-    env.timeOfDay = [] { return 0.5; };
-    env.randomSeed = [] { return 777u; };
-    env.colors = &m_colors;
-    return std::make_unique<TForm1>(env);
-}
-
-void tst_TForm1::writeSettings(const TGameSettings &s)
-{
-    QFile f(dbData());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(s.toBytes());
+    m_f.reset();
 }
 
 void tst_TForm1::firstStartUsesTheDesign()
 {
-    auto w = start();
+    auto w = m_f->start();
     QCOMPARE(w->windowTitle(), QStringLiteral("Тилими 1.3"));
     const QRect designed = Design::scaled(QRect(81, 51, 633, 400));
     QCOMPARE(w->pos(), designed.topLeft());
@@ -112,14 +72,14 @@ void tst_TForm1::firstStartUsesTheDesign()
     expected.WinTop = designed.y();
     expected.WinWidth = designed.width();
     expected.WinHeight = designed.height();
-    QCOMPARE(w->DefaultSettings.toBytes().toHex(' '), expected.toBytes().toHex(' '));
-    QVERIFY(w->Settings == w->DefaultSettings);
-    QVERIFY(w->PendingSettings == w->Settings);
+    QCOMPARE(w->defaultSettings().toBytes().toHex(' '), expected.toBytes().toHex(' '));
+    QVERIFY(w->settings() == w->defaultSettings());
+    QVERIFY(w->pendingSettings() == w->settings());
 
     int visible = 0;
     for (int r = 1; r <= 6; ++r) {
         for (int c = 1; c <= 8; ++c) {
-            tcl *t = w->tileWidget(r, c);
+            tcl *t = w->board().tile(r, c);
             visible += !t->isHidden();
             QCOMPARE(t->isHidden(), r > 4 || c > 6);
             QCOMPARE(t->Color(), clSilver);
@@ -127,21 +87,21 @@ void tst_TForm1::firstStartUsesTheDesign()
         }
     }
     QCOMPARE(visible, 24);
-    QCOMPARE(w->Panel1->Color(), clGray);
-    QCOMPARE(w->settingsPage()->Edit1->text(), QStringLiteral("1"));
-    QVERIFY(w->Timer2->isEnabled());
-    QVERIFY(!QFile::exists(dbData()));
+    QCOMPARE(part<TCustomPanel>(w, "Panel1")->Color(), clGray);
+    QCOMPARE(part<QLineEdit>(w->settingsPage(), "Edit1")->text(), QStringLiteral("1"));
+    QVERIFY(part<GameTimer>(w, "Timer2")->isEnabled());
+    QVERIFY(!QFile::exists(m_f->dbData()));
 }
 
 void tst_TForm1::badFileIsDeletedAtStartUp()
 {
-    QFile f(dbData());
+    QFile f(m_f->dbData());
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray(567, '\1'));
     f.close();
-    auto w = start();
-    QVERIFY(!QFile::exists(dbData()));
-    QVERIFY(w->Settings == w->DefaultSettings);
+    auto w = m_f->start();
+    QVERIFY(!QFile::exists(m_f->dbData()));
+    QVERIFY(w->settings() == w->defaultSettings());
 }
 
 void tst_TForm1::storedLargeBoardComesBack()
@@ -158,16 +118,16 @@ void tst_TForm1::storedLargeBoardComesBack()
     s.WinTop = 20;
     s.WinWidth = 700;
     s.WinHeight = 500;
-    writeSettings(s);
-    auto w = start();
-    QCOMPARE(w->Settings.Gap, 4);
-    QCOMPARE(w->Panel1->Color(), TColor(0x00112233));
+    m_f->writeSettings(s);
+    auto w = m_f->start();
+    QCOMPARE(w->settings().Gap, 4);
+    QCOMPARE(part<TCustomPanel>(w, "Panel1")->Color(), TColor(0x00112233));
     QCOMPARE(w->pos(), QPoint(10, 20));
-    QVERIFY(!w->tileWidget(6, 8)->isHidden());
-    QCOMPARE(w->tileWidget(6, 8)->BevelWidth(), 3);
-    QCOMPARE(w->tileWidget(6, 8)->BorderWidth(), 1);
-    QCOMPARE(w->tileWidget(6, 8)->Color(), TColor(0x00445566));
-    QCOMPARE(w->p1->BevelInner(), bvLowered);
+    QVERIFY(!w->board().tile(6, 8)->isHidden());
+    QCOMPARE(w->board().tile(6, 8)->BevelWidth(), 3);
+    QCOMPARE(w->board().tile(6, 8)->BorderWidth(), 1);
+    QCOMPARE(w->board().tile(6, 8)->Color(), TColor(0x00445566));
+    QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvLowered);
 }
 
 void tst_TForm1::placementOffEveryScreenUsesTheDesign()
@@ -177,8 +137,8 @@ void tst_TForm1::placementOffEveryScreenUsesTheDesign()
     s.WinTop = -30000;
     s.WinWidth = 700;
     s.WinHeight = 500;
-    writeSettings(s);
-    auto w = start();
+    m_f->writeSettings(s);
+    auto w = m_f->start();
     QCOMPARE(w->pos(), Design::scaled(QRect(81, 51, 633, 400)).topLeft());
 }
 
@@ -186,14 +146,14 @@ void tst_TForm1::closeStoresAndExitDoesNot()
 {
     QRect outer;
     {
-        auto w = start();
+        auto w = m_f->start();
         w->show();
         w->move(40, 30);
         w->resize(800, 600);
         outer = w->frameGeometry();
         QVERIFY(w->close());
     }
-    QFile f(dbData());
+    QFile f(m_f->dbData());
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray stored = f.readAll();
     f.close();
@@ -202,7 +162,7 @@ void tst_TForm1::closeStoresAndExitDoesNot()
     QVERIFY(TGameSettings::fromBytes(stored, s));
     QCOMPARE(QRect(s.WinLeft, s.WinTop, s.WinWidth, s.WinHeight), outer);
     {
-        auto w = start();
+        auto w = m_f->start();
         w->show();
         QTRY_COMPARE(w->frameGeometry(), outer);
         w->move(100, 100);
@@ -215,133 +175,137 @@ void tst_TForm1::closeStoresAndExitDoesNot()
 
 void tst_TForm1::closeIntoAFolderThatIsGoneKeepsTheWindow()
 {
-    auto w = start();
+    auto w = m_f->start();
     w->show();
-    QVERIFY(m_dir->remove());
+    QVERIFY(m_f->dir.remove());
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
-    QCOMPARE(m_messages, QStringList{QStringLiteral("File not found")});
+    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File not found")});
 }
 
 void tst_TForm1::secondPassAppliesAndConcealsAWaitingTile()
 {
-    auto w = start();
+    auto w = m_f->start();
     w->game().MouseDown(1, 1);
     w->game().Timer1Timer();
     QVERIFY(w->game().tile(1, 1).FaceUp);
-    QTRY_VERIFY(!w->Timer2->isEnabled());
+    QTRY_VERIFY(!part<GameTimer>(w, "Timer2")->isEnabled());
     QVERIFY(!w->game().tile(1, 1).FaceUp);
     QCOMPARE(int(w->game().FirstRow()), 1); // the selection is kept
 }
 
 void tst_TForm1::loadApplyCancel()
 {
-    auto w = start();
+    auto w = m_f->start();
     SettingsPage *page = w->settingsPage();
     page->setLive(true);
     w->N6Click();
-    QVERIFY(!w->MnGame1->menuAction()->isVisible());
-    QVERIFY(w->MnGame2->isVisible());
+    QVERIFY(!part<QMenu>(w, "MnGame1")->menuAction()->isVisible());
+    QVERIFY(part<QAction>(w, "MnGame2")->isVisible());
 
     // Changes on the page live in the samples and the working copy only.
-    page->Button3->click();
-    QCOMPARE(w->p1->BevelInner(), bvSpace);
-    m_colors.answers = {QColor(0, 0, 255), QColor(10, 20, 30)};
-    page->Button6->click();
-    page->Button1->click();
-    QCOMPARE(w->p1->Color(), TColor(0x00FF0000));
-    QCOMPARE(page->Panel5->Color(), TColor(0x001E140A));
-    QCOMPARE(w->Panel1->Color(), clGray);
-    QCOMPARE(w->tileWidget(1, 1)->Color(), clSilver);
+    part<QPushButton>(page, "Button3")->click();
+    QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvSpace);
+    m_f->colors.answers = {QColor(0, 0, 255), QColor(10, 20, 30)};
+    part<QPushButton>(page, "Button6")->click();
+    part<QPushButton>(page, "Button1")->click();
+    QCOMPARE(part<TPanel>(w, "p1")->Color(), TColor(0x00FF0000));
+    QCOMPARE(part<TPanel>(page, "Panel5")->Color(), TColor(0x001E140A));
+    QCOMPARE(part<TCustomPanel>(w, "Panel1")->Color(), clGray);
+    QCOMPARE(w->board().tile(1, 1)->Color(), clSilver);
 
     w->Cancel();
-    QCOMPARE(w->p1->BevelInner(), bvRaised);
-    QCOMPARE(w->p1->Color(), clSilver);
-    QVERIFY(w->PendingSettings == w->Settings);
-    QVERIFY(w->MnGame1->menuAction()->isVisible());
-    QVERIFY(!w->MnGame2->isVisible());
+    QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvRaised);
+    QCOMPARE(part<TPanel>(w, "p1")->Color(), clSilver);
+    QVERIFY(w->pendingSettings() == w->settings());
+    QVERIFY(part<QMenu>(w, "MnGame1")->menuAction()->isVisible());
+    QVERIFY(!part<QAction>(w, "MnGame2")->isVisible());
 
     // Apply with gap 5 re-lays the board and conceals the waiting tile.
     w->N6Click();
-    m_colors.answers = {QColor(0, 255, 0), QColor(1, 2, 3)};
-    page->Button6->click();
-    page->Button1->click();
-    page->Panel4->upDown()->stepUp();
+    m_f->colors.answers = {QColor(0, 255, 0), QColor(1, 2, 3)};
+    part<QPushButton>(page, "Button6")->click();
+    part<QPushButton>(page, "Button1")->click();
+    part<NumberField>(page, "Panel4")->upDown()->stepUp();
     for (int i = 0; i < 3; ++i)
-        page->Panel4->upDown()->stepUp();
-    QCOMPARE(page->Edit1->text(), QStringLiteral("5"));
+        part<NumberField>(page, "Panel4")->upDown()->stepUp();
+    QCOMPARE(part<QLineEdit>(page, "Edit1")->text(), QStringLiteral("5"));
     w->game().MouseDown(2, 2);
     w->game().Timer1Timer();
     w->Apply();
-    QCOMPARE(w->Settings.Gap, 5);
-    QCOMPARE(w->Settings.HiddenColor, 0x0000FF00);
-    QCOMPARE(w->Settings.BackColor, 0x00030201);
-    QCOMPARE(w->Panel1->Color(), TColor(0x00030201));
+    QCOMPARE(w->settings().Gap, 5);
+    QCOMPARE(w->settings().HiddenColor, 0x0000FF00);
+    QCOMPARE(w->settings().BackColor, 0x00030201);
+    QCOMPARE(part<TCustomPanel>(w, "Panel1")->Color(), TColor(0x00030201));
     QVERIFY(!w->game().tile(2, 2).FaceUp);
-    QCOMPARE(w->tileWidget(2, 2)->Color(), TColor(0x0000FF00));
-    QCOMPARE(w->tileWidget(1, 1)->pos(), QPoint(5, 5));
-    QVERIFY(!w->MnGame2->isVisible());
+    QCOMPARE(w->board().tile(2, 2)->Color(), TColor(0x0000FF00));
+    QCOMPARE(w->board().tile(1, 1)->pos(), QPoint(5, 5));
+    QVERIFY(!part<QAction>(w, "MnGame2")->isVisible());
 }
 
 void tst_TForm1::defaultsOnALargeBoard()
 {
-    auto w = start();
+    TGameSettings s;
+    s.Gap = 9;
+    s.BackColor = 0x123456;
+    m_f->writeSettings(s);
+    auto w = m_f->start();
     w->game().Large();
     w->N6Click();
     w->settingsPage()->setLive(true);
-    w->settingsPage()->Button4->click();
-    w->Settings.Gap = 9;
-    w->Settings.BackColor = 0x123456;
+    part<QPushButton>(w->settingsPage(), "Button4")->click();
     w->Defaults();
-    QCOMPARE(int(w->Settings.SmallBoard), 1);
-    QCOMPARE(w->Settings.Gap, 1);
-    QCOMPARE(w->Panel1->Color(), clGray);
-    QCOMPARE(w->p1->BevelOuter(), bvRaised);
-    QVERIFY(w->tileWidget(5, 1)->isHidden());
-    QVERIFY(!w->tileWidget(4, 6)->isHidden());
+    QCOMPARE(int(w->settings().SmallBoard), 1);
+    QCOMPARE(w->settings().Gap, 1);
+    QCOMPARE(part<TCustomPanel>(w, "Panel1")->Color(), clGray);
+    QCOMPARE(part<TPanel>(w, "p1")->BevelOuter(), bvRaised);
+    QVERIFY(w->board().tile(5, 1)->isHidden());
+    QVERIFY(!w->board().tile(4, 6)->isHidden());
     QCOMPARE(w->game().Tag(), 0);
-    QVERIFY(!w->MnGame2->isVisible());
+    QVERIFY(!part<QAction>(w, "MnGame2")->isVisible());
 }
 
 void tst_TForm1::musicFieldsSurviveApplyAndDefaults()
 {
-    auto w = start();
+    TGameSettings s;
+    s.MusicFile.assignPath(QStringLiteral("/m/chosen.mp3"));
+    s.MusicDir.assignPath(QStringLiteral("/m"));
+    m_f->writeSettings(s);
+    auto w = m_f->start();
     w->N6Click();
-    w->Settings.MusicFile.assignPath(QStringLiteral("/m/chosen.mp3"));
-    w->Settings.MusicDir.assignPath(QStringLiteral("/m"));
     w->Apply();
-    QCOMPARE(w->Settings.MusicFile.path(), QStringLiteral("/m/chosen.mp3"));
+    QCOMPARE(w->settings().MusicFile.path(), QStringLiteral("/m/chosen.mp3"));
     w->Defaults();
-    QCOMPARE(w->Settings.MusicFile.path(), QStringLiteral("/m/chosen.mp3"));
-    QCOMPARE(w->Settings.MusicDir.path(), QStringLiteral("/m"));
+    QCOMPARE(w->settings().MusicFile.path(), QStringLiteral("/m/chosen.mp3"));
+    QCOMPARE(w->settings().MusicDir.path(), QStringLiteral("/m"));
 }
 
 void tst_TForm1::pageSwitchesKeepOneGameItem()
 {
-    auto w = start();
+    auto w = m_f->start();
     w->game().ToggleDemo();
     w->N6Click();
-    QVERIFY(!w->game().Timer5.isEnabled());
+    QVERIFY(!w->game().timer5().isEnabled());
     w->settingsPage()->setLive(true);
-    w->settingsPage()->Button3->click();
+    part<QPushButton>(w->settingsPage(), "Button3")->click();
     w->MnGame2Click();
-    QCOMPARE(w->p1->BevelInner(), bvRaised); // unapplied changes are gone
-    QVERIFY(w->MnGame1->menuAction()->isVisible());
-    QVERIFY(!w->MnGame2->isVisible());
+    QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvRaised); // unapplied changes are gone
+    QVERIFY(part<QMenu>(w, "MnGame1")->menuAction()->isVisible());
+    QVERIFY(!part<QAction>(w, "MnGame2")->isVisible());
     w->game().ToggleDemo();
     w->MnGame1Popup();
-    QVERIFY(!w->game().Timer5.isEnabled());
+    QVERIFY(!w->game().timer5().isEnabled());
 }
 
 void tst_TForm1::resultItemsClear()
 {
-    auto w = start();
-    w->mtime->setText(QStringLiteral("01:02"));
-    w->mtimes->setText(QStringLiteral("30"));
-    w->mtime->trigger();
-    w->mtimes->trigger();
-    QCOMPARE(w->mtime->text(), QStringLiteral("         "));
-    QCOMPARE(w->mtimes->text(), QString());
+    auto w = m_f->start();
+    part<QAction>(w, "mtime")->setText(QStringLiteral("01:02"));
+    part<QAction>(w, "mtimes")->setText(QStringLiteral("30"));
+    part<QAction>(w, "mtime")->trigger();
+    part<QAction>(w, "mtimes")->trigger();
+    QCOMPARE(part<QAction>(w, "mtime")->text(), QStringLiteral("         "));
+    QCOMPARE(part<QAction>(w, "mtimes")->text(), QString());
 }
 
 void tst_TForm1::escapedErrorsReachTheBox()
@@ -350,45 +314,45 @@ void tst_TForm1::escapedErrorsReachTheBox()
     Messages::guard([] { throw std::runtime_error("Disk full"); });
     after = true;
     QVERIFY(after);
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Disk full")});
+    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("Disk full")});
 }
 
 void tst_TForm1::picturePageRemembersItsPicture()
 {
-    auto w = start();
+    auto w = m_f->start();
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->game().ToggleDemo();
     w->N10Click();
-    QVERIFY(!w->game().Timer5.isEnabled());
-    QVERIFY(w->PanelImage->isVisible());
-    QCOMPARE(w->PanelImage->geometry(), w->clientArea()->rect());
-    QVERIFY(w->MnGame2->isVisible());
-    QTest::mouseClick(w->PanelImage->Image1, Qt::LeftButton);
-    QVERIFY(w->PanelImage->Image2->isVisible());
+    QVERIFY(!w->game().timer5().isEnabled());
+    QVERIFY(part<PicturePage>(w, "PanelImage")->isVisible());
+    QCOMPARE(part<PicturePage>(w, "PanelImage")->geometry(), w->clientArea()->rect());
+    QVERIFY(part<QAction>(w, "MnGame2")->isVisible());
+    QTest::mouseClick(part<TImage>(w, "Image1"), Qt::LeftButton);
+    QVERIFY(part<TImage>(w, "Image2")->isVisible());
     w->MnGame2Click();
-    QVERIFY(!w->PanelImage->isVisible());
+    QVERIFY(!part<PicturePage>(w, "PanelImage")->isVisible());
     w->N6Click();
     w->N10Click(); // over the settings page, which is not cancelled
-    QVERIFY(w->PanelImage->Image2->isVisible());
-    QVERIFY(!w->PanelImage->Image1->isVisible());
+    QVERIFY(part<TImage>(w, "Image2")->isVisible());
+    QVERIFY(!part<TImage>(w, "Image1")->isVisible());
     w->MnGame1Popup();
-    QVERIFY(!w->PanelImage->isVisible());
+    QVERIFY(!part<PicturePage>(w, "PanelImage")->isVisible());
 }
 
 void tst_TForm1::settingsAgainReloadsThePage()
 {
-    auto w = start();
+    auto w = m_f->start();
     w->settingsPage()->setLive(true);
     w->N6Click();
-    w->settingsPage()->Button3->click();
-    w->settingsPage()->Panel9->upDown()->stepUp();
-    QCOMPARE(w->p1->BevelWidth(), 3);
+    part<QPushButton>(w->settingsPage(), "Button3")->click();
+    part<NumberField>(w->settingsPage(), "Panel9")->upDown()->stepUp();
+    QCOMPARE(part<TPanel>(w, "p1")->BevelWidth(), 3);
     w->N6Click();
-    QCOMPARE(w->p1->BevelInner(), bvRaised);
-    QCOMPARE(w->p1->BevelWidth(), 2);
-    QCOMPARE(w->settingsPage()->Edit4->text(), QStringLiteral("2"));
-    QVERIFY(w->MnGame2->isVisible());
+    QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvRaised);
+    QCOMPARE(part<TPanel>(w, "p1")->BevelWidth(), 2);
+    QCOMPARE(part<QLineEdit>(w->settingsPage(), "Edit4")->text(), QStringLiteral("2"));
+    QVERIFY(part<QAction>(w, "MnGame2")->isVisible());
 }
 
 void tst_TForm1::maximizedComesBackMaximized()
@@ -398,42 +362,42 @@ void tst_TForm1::maximizedComesBackMaximized()
     s.WinTop = 60;
     s.WinWidth = 700;
     s.WinHeight = 500;
-    writeSettings(s);
+    m_f->writeSettings(s);
     {
-        auto w = start();
+        auto w = m_f->start();
         w->showMaximized();
         QTRY_VERIFY(w->isMaximized());
         QVERIFY(w->close());
     }
     TGameSettings stored;
-    QFile f(dbData());
+    QFile f(m_f->dbData());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(TGameSettings::fromBytes(f.readAll(), stored));
     QCOMPARE(int(stored.Maximized), 1);
     // The normal placement is kept for later.
     QCOMPARE(QRect(stored.WinLeft, stored.WinTop, stored.WinWidth, stored.WinHeight), QRect(50, 60, 700, 500));
-    auto w = start();
+    auto w = m_f->start();
     w->show();
     QTRY_VERIFY(w->isMaximized());
 }
 
 void tst_TForm1::clickOnTheBackgroundStopsTheDemonstration()
 {
-    auto w = start();
+    auto w = m_f->start();
     w->resize(900, 700);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     w->game().Large();
     w->game().ToggleDemo();
     // The remainder of the layout at the bottom right shows the background.
-    const QPoint corner = w->Panel1->rect().bottomRight() - QPoint(1, 1);
-    QVERIFY(w->Panel1->childAt(corner) == nullptr);
-    QTest::mouseClick(w->Panel1, Qt::LeftButton, {}, corner);
-    QVERIFY(!w->game().Timer5.isEnabled());
+    const QPoint corner = part<TCustomPanel>(w, "Panel1")->rect().bottomRight() - QPoint(1, 1);
+    QVERIFY(part<TCustomPanel>(w, "Panel1")->childAt(corner) == nullptr);
+    QTest::mouseClick(part<TCustomPanel>(w, "Panel1"), Qt::LeftButton, {}, corner);
+    QVERIFY(!w->game().timer5().isEnabled());
     // A press on a tile through the widget stops it as well and is counted.
     w->game().ToggleDemo();
-    QTest::mousePress(w->tileWidget(2, 2), Qt::RightButton);
-    QVERIFY(!w->game().Timer5.isEnabled());
+    QTest::mousePress(w->board().tile(2, 2), Qt::RightButton);
+    QVERIFY(!w->game().timer5().isEnabled());
     QCOMPARE(w->game().MoveCount(), 1);
     QVERIFY(w->game().tile(2, 2).FaceUp);
 }

@@ -2,7 +2,15 @@
 # Runs a command in an X server of its own with a window manager, as a
 # person's desktop would be: Xvfb picks a free display, openbox gives the
 # window its frame and close box. TILIMI_DPI sets the screen's resolution.
+# Exits 77, which CTest counts as skipped, when a program it or the tests
+# drive is missing.
 set -u
+for tool in Xvfb openbox xprop xdotool wmctrl import; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is missing (./test.sh installs it)"
+        exit 77
+    fi
+done
 dpi=${TILIMI_DPI:-96}
 fifo=$(mktemp -u)
 mkfifo "$fifo"

@@ -67,8 +67,8 @@ struct Fixture
     // Fires the turn's timers that are on, in the order they fall due.
     void settle()
     {
-        while (game.Timer1.isEnabled() || game.Timer3.isEnabled()) {
-            if (game.Timer1.isEnabled())
+        while (game.timer1().isEnabled() || game.timer3().isEnabled()) {
+            if (game.timer1().isEnabled())
                 game.Timer1Timer();
             else
                 game.Timer3Timer();
@@ -245,9 +245,9 @@ void tst_Game::firstPressWaits()
     QVERIFY(f.game.tile(1, 1).FaceUp);
     QCOMPARE(f.game.tile(1, 1).Color, f.game.tile(1, 1).PairColor);
     QVERIFY(f.game.tile(1, 1).Style == f.view.revealed);
-    QVERIFY(f.game.Timer1.isEnabled());
+    QVERIFY(f.game.timer1().isEnabled());
     f.game.Timer1Timer();
-    QVERIFY(!f.game.Timer1.isEnabled());
+    QVERIFY(!f.game.timer1().isEnabled());
     QVERIFY(f.game.tile(1, 1).FaceUp);
     QCOMPARE(int(f.game.FirstRow()), 1);
     QCOMPARE(int(f.game.FirstCol()), 1);
@@ -261,7 +261,7 @@ void tst_Game::pressingTheWaitingTileAgainOnlyCounts()
     const int changes = f.view.changes;
     f.press({2, 3});
     QCOMPARE(f.game.MoveCount(), 2);
-    QVERIFY(!f.game.Timer1.isEnabled());
+    QVERIFY(!f.game.timer1().isEnabled());
     QCOMPARE(f.view.changes, changes);
     QVERIFY(f.game.tile(3, 2).FaceUp);
 }
@@ -279,7 +279,7 @@ void tst_Game::pressesDuringCompareAndRemovalAreIgnored()
     f.settle();
     f.press(b);
     f.game.Timer1Timer();
-    QVERIFY(f.game.Timer3.isEnabled());
+    QVERIFY(f.game.timer3().isEnabled());
     f.press(other); // during the removal
     QCOMPARE(f.game.MoveCount(), 4);
     QVERIFY(!f.game.tile(other.y(), other.x()).FaceUp);
@@ -290,14 +290,14 @@ void tst_Game::matchRemovesBoth()
 {
     Fixture f;
     const auto [a, b] = f.matchAPair();
-    QVERIFY(f.game.Timer3.isEnabled());
-    QVERIFY(!f.game.Timer1.isEnabled());
+    QVERIFY(f.game.timer3().isEnabled());
+    QVERIFY(!f.game.timer1().isEnabled());
     QCOMPARE(f.faceUp(), 2);
     f.game.Timer3Timer();
     QVERIFY(!f.game.tile(a.y(), a.x()).Visible);
     QVERIFY(!f.game.tile(b.y(), b.x()).Visible);
-    QVERIFY(!f.game.Timer3.isEnabled());
-    QVERIFY(!f.game.Timer4.isEnabled());
+    QVERIFY(!f.game.timer3().isEnabled());
+    QVERIFY(!f.game.timer4().isEnabled());
     QCOMPARE(f.visible(), 22);
     // The shrunken bounds of the 98 by 83 tiles stay until the next layout.
     QCOMPARE(f.game.tile(a.y(), a.x()).Width, 13);
@@ -329,9 +329,9 @@ void tst_Game::staleSelectionNeverMatches()
     QCOMPARE(int(f.game.FirstRow()), a.y()); // the removed tile is still the first
     const QPoint c = f.firstVisible();
     f.press(c);
-    QVERIFY(f.game.Timer1.isEnabled());
+    QVERIFY(f.game.timer1().isEnabled());
     f.game.Timer1Timer();
-    QVERIFY(!f.game.Timer3.isEnabled());
+    QVERIFY(!f.game.timer3().isEnabled());
     QVERIFY(!f.game.tile(a.y(), a.x()).Visible); // concealed but still gone
     QVERIFY(f.game.tile(c.y(), c.x()).FaceUp);
     QCOMPARE(int(f.game.FirstRow()), c.y());
@@ -361,10 +361,10 @@ void tst_Game::winShowsResultsAndDealsAgain()
     playToTheEnd(f);
     QVERIFY(f.game.BoardCleared());
     QCOMPARE(f.game.Tag(), 0);
-    QVERIFY(f.game.Timer4.isEnabled());
+    QVERIFY(f.game.timer4().isEnabled());
     QCOMPARE(f.view.countCaption, QString::number(f.game.MoveCount()));
     f.game.Timer4Timer();
-    QVERIFY(!f.game.Timer4.isEnabled());
+    QVERIFY(!f.game.timer4().isEnabled());
     QCOMPARE(f.visible(), 24);
     // The results stay until the first press of the next game.
     QCOMPARE(f.view.countCaption, QString::number(f.game.MoveCount()));
@@ -379,7 +379,7 @@ void tst_Game::newWithinTwoSecondsOfAWinDealsTwice()
     playToTheEnd(f);
     f.game.New();
     QCOMPARE(f.visible(), 24);
-    QVERIFY(f.game.Timer4.isEnabled());
+    QVERIFY(f.game.timer4().isEnabled());
     const std::uint32_t state = f.random.state();
     f.game.Timer4Timer();
     QVERIFY(f.random.state() != state); // dealt again
@@ -390,10 +390,10 @@ void tst_Game::newDuringATurnDropsIt()
 {
     Fixture f;
     f.matchAPair();
-    QVERIFY(f.game.Timer3.isEnabled());
+    QVERIFY(f.game.timer3().isEnabled());
     f.game.New();
-    QVERIFY(!f.game.Timer1.isEnabled());
-    QVERIFY(!f.game.Timer3.isEnabled());
+    QVERIFY(!f.game.timer1().isEnabled());
+    QVERIFY(!f.game.timer3().isEnabled());
     QCOMPARE(f.visible(), 24);
     QCOMPARE(f.faceUp(), 0);
     QCOMPARE(f.game.Tag(), 0);
@@ -425,7 +425,7 @@ void tst_Game::demonstrationPlaysOnAcrossBoards()
 {
     Fixture f;
     f.game.ToggleDemo();
-    QVERIFY(f.game.Timer5.isEnabled());
+    QVERIFY(f.game.timer5().isEnabled());
     int boards = 0;
     for (int step = 0; step < 20000 && boards < 2; ++step) {
         std::array<std::array<bool, 9>, 7> wasVisible{};
@@ -438,15 +438,15 @@ void tst_Game::demonstrationPlaysOnAcrossBoards()
         QVERIFY(wasVisible[f.game.LastDemoRow()][f.game.LastDemoCol()]);
         QVERIFY(f.game.MoveCount() == moves + 1 || f.game.MoveCount() == 1);
         f.settle();
-        if (f.game.Timer4.isEnabled()) {
+        if (f.game.timer4().isEnabled()) {
             ++boards;
             QVERIFY(f.view.countCaption.toInt() > 0);
             f.game.Timer5Timer(); // a move on the cleared board does nothing
-            QVERIFY(f.game.Timer4.isEnabled());
+            QVERIFY(f.game.timer4().isEnabled());
             f.game.Timer4Timer();
             QCOMPARE(f.visible(), 24);
         }
-        QVERIFY(f.game.Timer5.isEnabled());
+        QVERIFY(f.game.timer5().isEnabled());
     }
     QCOMPARE(boards, 2);
 }
@@ -461,13 +461,13 @@ void tst_Game::demonstrationStopsOnAPress()
     }
     const int moves = f.game.MoveCount();
     f.press(f.firstVisible());
-    QVERIFY(!f.game.Timer5.isEnabled());
+    QVERIFY(!f.game.timer5().isEnabled());
     QCOMPARE(f.game.MoveCount(), moves + 1);
     QCOMPARE(f.game.Tag(), 1);
     f.game.ToggleDemo();
-    QVERIFY(f.game.Timer5.isEnabled());
+    QVERIFY(f.game.timer5().isEnabled());
     f.game.ToggleDemo();
-    QVERIFY(!f.game.Timer5.isEnabled());
+    QVERIFY(!f.game.timer5().isEnabled());
 }
 
 void tst_Game::elapsedTime()
@@ -498,15 +498,15 @@ void tst_Game::randomEventsKeepTheRules()
                 f.game.MouseDown(r, c);
                 if (visible) {
                     presses = clockWasRunning ? presses + 1 : 1;
-                    QVERIFY(!f.game.Timer5.isEnabled());
+                    QVERIFY(!f.game.timer5().isEnabled());
                 }
-            } else if (kind < 60 && f.game.Timer1.isEnabled()) {
+            } else if (kind < 60 && f.game.timer1().isEnabled()) {
                 f.game.Timer1Timer();
-            } else if (kind < 72 && f.game.Timer3.isEnabled()) {
+            } else if (kind < 72 && f.game.timer3().isEnabled()) {
                 f.game.Timer3Timer();
-            } else if (kind < 76 && f.game.Timer4.isEnabled()) {
+            } else if (kind < 76 && f.game.timer4().isEnabled()) {
                 f.game.Timer4Timer();
-            } else if (kind < 88 && f.game.Timer5.isEnabled()) {
+            } else if (kind < 88 && f.game.timer5().isEnabled()) {
                 const bool moves = !f.game.BoardCleared();
                 f.game.Timer5Timer();
                 if (moves)

@@ -1,5 +1,6 @@
+#include "Doubles.h"
 #include "SoundFiles.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "music/Music.h"
 #include "music/MusicChooser.h"
 #include "settings/TGameSettings.h"
@@ -16,45 +17,20 @@ Q_DECLARE_METATYPE(TMPNotifyValue)
 
 namespace {
 
-class ScriptedChooser : public MusicChooser
-{
-public:
-    QStringList answers; // an empty answer cancels
-    int asked = 0;
-    QString startedIn;
-    bool choose(QWidget *, QString &path) override
-    {
-        ++asked;
-        startedIn = QDir::currentPath();
-        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
-        if (answer.isEmpty())
-            return false;
-        path = answer;
-        QDir::setCurrent(answer.section(QLatin1Char('/'), 0, -2));
-        return true;
-    }
-};
-
 struct Fixture
 {
     TGameSettings settings;
     QMenu menu;
-    ScriptedChooser chooser;
+    ScriptedMusic chooser;
     Music music{settings, &menu, nullptr, QStringLiteral("fakesink sync=true"), &chooser};
-    QStringList messages;
-    Messages::Handler previous;
-
-    Fixture()
-    {
-        previous = Messages::setHandler([this](const QString &t) { messages << t; });
-    }
-    ~Fixture() { Messages::setHandler(previous); }
+    MessageCapture captured;
+    QStringList &messages = captured.texts;
 
     QStringList shown()
     {
         music.N13Click();
         QStringList items;
-        for (QAction *a : {music.N14, music.N20, music.N22})
+        for (QAction *a : {part<QAction>(&menu, "N14"), part<QAction>(&menu, "N20"), part<QAction>(&menu, "N22")})
             if (a->isVisible())
                 items << a->text();
         return items;
@@ -109,7 +85,7 @@ void tst_Music::menuOffersWhatCanBeDone()
     QCOMPARE(f.shown(), QStringList{Choose});
     f.settings.MusicFile.assignPath(m_wav);
     f.music.N20Click();
-    QCOMPARE(f.music.MediaPlayer1.Tag, 1);
+    QCOMPARE(f.music.mediaPlayer1().Tag(), 1);
     QCOMPARE(f.shown(), (QStringList{Choose, Finish}));
     f.music.N22Click();
     QCOMPARE(f.shown(), (QStringList{Choose, Start}));
@@ -123,8 +99,8 @@ void tst_Music::chooseStartsAndRemembers()
     f.music.N14Click();
     QCOMPARE(f.chooser.startedIn, QDir(QDir::tempPath()).canonicalPath());
     QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.music.MediaPlayer1.Tag, 1);
-    QVERIFY(f.music.MediaPlayer1.isPlaying());
+    QCOMPARE(f.music.mediaPlayer1().Tag(), 1);
+    QVERIFY(f.music.mediaPlayer1().isPlaying());
     QCOMPARE(f.settings.MusicFile.path(), m_mp3);
     QCOMPARE(f.settings.MusicDir.path(), QDir::currentPath());
     QCOMPARE(QDir(f.settings.MusicDir.path()).canonicalPath(), QDir(m_files.folder()).canonicalPath());
@@ -137,11 +113,11 @@ void tst_Music::cancellingWhilePlayingStopsTheMusic()
     f.music.N14Click();
     const TGameSettings before = f.settings;
     f.music.N14Click();
-    QCOMPARE(f.music.MediaPlayer1.Tag, 0);
-    QVERIFY(!f.music.MediaPlayer1.isOpen());
+    QCOMPARE(f.music.mediaPlayer1().Tag(), 0);
+    QVERIFY(!f.music.mediaPlayer1().isOpen());
     QVERIFY(f.settings == before);
     QTest::qWait(1200); // the stop's notice runs out without effect
-    QVERIFY(!f.music.MediaPlayer1.isOpen());
+    QVERIFY(!f.music.mediaPlayer1().isOpen());
 }
 
 void tst_Music::choosingThePlayingFileStartsItAgain()
@@ -150,10 +126,10 @@ void tst_Music::choosingThePlayingFileStartsItAgain()
     f.chooser.answers = {m_wav, m_wav};
     f.music.N14Click();
     QTest::qWait(250);
-    QVERIFY(f.music.MediaPlayer1.Position() > 100);
+    QVERIFY(f.music.mediaPlayer1().Position() > 100);
     f.music.N14Click();
-    QVERIFY(f.music.MediaPlayer1.Position() < 100);
-    QVERIFY(f.music.MediaPlayer1.isPlaying());
+    QVERIFY(f.music.mediaPlayer1().Position() < 100);
+    QVERIFY(f.music.mediaPlayer1().isPlaying());
 }
 
 void tst_Music::unplayableFileShowsTheMessage()
@@ -168,21 +144,21 @@ void tst_Music::unplayableFileShowsTheMessage()
     const TGameSettings remembered = f.settings;
     f.music.N14Click();
     QCOMPARE(f.messages, QStringList{Music::openFailedMessage()});
-    QCOMPARE(f.music.MediaPlayer1.Tag, 0);
-    QVERIFY(!f.music.MediaPlayer1.isOpen()); // the previous music stays stopped
+    QCOMPARE(f.music.mediaPlayer1().Tag(), 0);
+    QVERIFY(!f.music.mediaPlayer1().isOpen()); // the previous music stays stopped
     QVERIFY(f.settings == remembered);
 
     // Start with a remembered file that has since become unplayable.
     f.settings.MusicFile.assignPath(text.fileName());
     f.music.N20Click();
     QCOMPARE(f.messages.size(), 2);
-    QCOMPARE(f.music.MediaPlayer1.Tag, 0);
+    QCOMPARE(f.music.mediaPlayer1().Tag(), 0);
 }
 
 void tst_Music::loopsWithASecondOfSilence()
 {
     Fixture f;
-    QSignalSpy notices(&f.music.MediaPlayer1, &TMediaPlayer::Notify);
+    QSignalSpy notices(&f.music.mediaPlayer1(), &TMediaPlayer::Notify);
     f.chooser.answers = {m_wav};
     f.music.N14Click();
     QElapsedTimer clock;
@@ -195,7 +171,7 @@ void tst_Music::loopsWithASecondOfSilence()
             ends << clock.elapsed();
             QCOMPARE(notices.last().first().value<TMPNotifyValue>(), TMPNotifyValue::nvSuccessful);
         }
-        if (restarts.size() < ends.size() && f.music.MediaPlayer1.isPlaying())
+        if (restarts.size() < ends.size() && f.music.mediaPlayer1().isPlaying())
             restarts << clock.elapsed();
     }
     QCOMPARE(ends.size(), 3);
@@ -212,10 +188,10 @@ void tst_Music::finishArmsATimerThatDoesNothing()
     f.chooser.answers = {m_wav};
     f.music.N14Click();
     f.music.N22Click();
-    QVERIFY(!f.music.MediaPlayer1.isOpen());
-    QTRY_VERIFY(f.music.TmNotify.isEnabled()); // the aborted request's notice
-    QTRY_VERIFY_WITH_TIMEOUT(!f.music.TmNotify.isEnabled(), 2000);
-    QVERIFY(!f.music.MediaPlayer1.isOpen());
+    QVERIFY(!f.music.mediaPlayer1().isOpen());
+    QTRY_VERIFY(f.music.tmNotify().isEnabled()); // the aborted request's notice
+    QTRY_VERIFY_WITH_TIMEOUT(!f.music.tmNotify().isEnabled(), 2000);
+    QVERIFY(!f.music.mediaPlayer1().isOpen());
     QVERIFY(f.messages.isEmpty());
 }
 
@@ -224,14 +200,14 @@ void tst_Music::aSecondNoticeDoesNotPostponeTheReplay()
     Fixture f;
     f.chooser.answers = {m_wav};
     f.music.N14Click();
-    QTRY_VERIFY_WITH_TIMEOUT(f.music.TmNotify.isEnabled(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(f.music.tmNotify().isEnabled(), 3000);
     QElapsedTimer clock;
     clock.start();
     QTest::qWait(400);
     f.music.MediaPlayer1Notify(); // another notice while the timer runs
-    QTRY_VERIFY_WITH_TIMEOUT(!f.music.TmNotify.isEnabled(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.music.tmNotify().isEnabled(), 2000);
     QVERIFY2(clock.elapsed() < 1350, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(f.music.MediaPlayer1.isPlaying());
+    QVERIFY(f.music.mediaPlayer1().isPlaying());
 }
 
 void tst_Music::longPathsAreRememberedCut()
@@ -247,7 +223,7 @@ void tst_Music::longPathsAreRememberedCut()
     f.chooser.answers = {path};
     f.music.N14Click();
     QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.music.MediaPlayer1.Tag, 1);
+    QCOMPARE(f.music.mediaPlayer1().Tag(), 1);
     QCOMPARE(f.settings.MusicFile.path(), path.left(255));
     QCOMPARE(f.shown(), (QStringList{Choose, Finish}));
     f.music.N22Click();
@@ -264,17 +240,17 @@ void tst_Music::startedAgainWithinASecondOfFinish()
     f.settings.MusicFile.assignPath(longer);
     f.music.N20Click();
     f.music.N22Click();
-    QTRY_VERIFY(f.music.TmNotify.isEnabled());
+    QTRY_VERIFY(f.music.tmNotify().isEnabled());
     f.music.N20Click();
-    QSignalSpy notices(&f.music.MediaPlayer1, &TMediaPlayer::Notify);
+    QSignalSpy notices(&f.music.mediaPlayer1(), &TMediaPlayer::Notify);
     // The replay asks the playing music to play: the pending request is
     // superseded, and the music goes on from where it was.
     QVERIFY(notices.wait(1500));
     QCOMPARE(notices.first().first().value<TMPNotifyValue>(), TMPNotifyValue::nvSuperseded);
-    const qint64 position = f.music.MediaPlayer1.Position();
+    const qint64 position = f.music.mediaPlayer1().Position();
     QVERIFY2(position > 300, qPrintable(QString::number(position)));
-    QVERIFY(f.music.TmNotify.isEnabled());
-    QVERIFY(f.music.MediaPlayer1.isPlaying());
+    QVERIFY(f.music.tmNotify().isEnabled());
+    QVERIFY(f.music.mediaPlayer1().isPlaying());
     f.music.N22Click();
 }
 

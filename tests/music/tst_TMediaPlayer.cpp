@@ -49,7 +49,7 @@ void tst_TMediaPlayer::opensWavAndMp3()
 {
     TMediaPlayer player(TestSink);
     for (const QString &file : {m_wav, m_mp3}) {
-        player.FileName = file;
+        player.setFileName(file);
         QElapsedTimer clock;
         clock.start();
         player.Open();
@@ -66,7 +66,7 @@ void tst_TMediaPlayer::opensWavAndMp3()
 void tst_TMediaPlayer::filmGivesItsSoundOnly()
 {
     TMediaPlayer player(TestSink);
-    player.FileName = m_files.filmWithSound(QStringLiteral("film.ogg"));
+    player.setFileName(m_files.filmWithSound(QStringLiteral("film.ogg")));
     player.Open();
     QSignalSpy notices(&player, &TMediaPlayer::Notify);
     player.Play();
@@ -101,11 +101,11 @@ void tst_TMediaPlayer::unplayableFiles()
 {
     QFETCH(QString, path);
     TMediaPlayer player(TestSink);
-    player.FileName = path;
+    player.setFileName(path);
     QVERIFY_THROWS_EXCEPTION(EMCIDeviceError, player.Open());
     QVERIFY(!player.isOpen());
     // The player is usable afterwards.
-    player.FileName = m_wav;
+    player.setFileName(m_wav);
     player.Open();
     QVERIFY(player.isOpen());
 }
@@ -126,7 +126,7 @@ void tst_TMediaPlayer::commandsNeedAnOpenFile()
 void tst_TMediaPlayer::finishedNoticeAtTheEndAndReplayFromTheStart()
 {
     TMediaPlayer player(TestSink);
-    player.FileName = m_wav;
+    player.setFileName(m_wav);
     player.Open();
     QSignalSpy notices(&player, &TMediaPlayer::Notify);
     QElapsedTimer clock;
@@ -149,7 +149,7 @@ void tst_TMediaPlayer::finishedNoticeAtTheEndAndReplayFromTheStart()
 void tst_TMediaPlayer::stopAndCloseAbort()
 {
     TMediaPlayer player(TestSink);
-    player.FileName = m_wav;
+    player.setFileName(m_wav);
     player.Open();
     QSignalSpy notices(&player, &TMediaPlayer::Notify);
     player.Play();
@@ -174,7 +174,7 @@ void tst_TMediaPlayer::stopAndCloseAbort()
 void tst_TMediaPlayer::aNewRequestSupersedesThePendingOne()
 {
     TMediaPlayer player(TestSink);
-    player.FileName = m_wav;
+    player.setFileName(m_wav);
     player.Open();
     QSignalSpy notices(&player, &TMediaPlayer::Notify);
     player.Play();
@@ -192,7 +192,7 @@ void tst_TMediaPlayer::aNewRequestSupersedesThePendingOne()
 void tst_TMediaPlayer::noticesArriveOnTheWindowThreadAfterTheCall()
 {
     TMediaPlayer player(TestSink);
-    player.FileName = m_mp3;
+    player.setFileName(m_mp3);
     player.Open();
     QList<QThread *> threads;
     connect(&player, &TMediaPlayer::Notify, this, [&] { threads << QThread::currentThread(); });

@@ -1,4 +1,5 @@
-#include "app/Messages.h"
+#include "Doubles.h"
+#include "base/Messages.h"
 #include "picture/PicturePage.h"
 #include "picture/TImage.h"
 
@@ -22,15 +23,15 @@ void tst_PicturePage::clicksSwapThePictures()
     page.resize(400, 300);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QVERIFY(page.Image1->isVisible());
-    QVERIFY(!page.Image2->isVisible());
-    QTest::mouseClick(page.Image1, Qt::LeftButton);
-    QVERIFY(page.Image2->isVisible());
-    QVERIFY(!page.Image1->isVisible());
-    QTest::mouseClick(page.Image2, Qt::LeftButton);
-    QVERIFY(page.Image1->isVisible());
-    QTest::mouseClick(page.Image1, Qt::RightButton);
-    QVERIFY(page.Image1->isVisible());
+    QVERIFY(part<TImage>(&page, "Image1")->isVisible());
+    QVERIFY(!part<TImage>(&page, "Image2")->isVisible());
+    QTest::mouseClick(part<TImage>(&page, "Image1"), Qt::LeftButton);
+    QVERIFY(part<TImage>(&page, "Image2")->isVisible());
+    QVERIFY(!part<TImage>(&page, "Image1")->isVisible());
+    QTest::mouseClick(part<TImage>(&page, "Image2"), Qt::LeftButton);
+    QVERIFY(part<TImage>(&page, "Image1")->isVisible());
+    QTest::mouseClick(part<TImage>(&page, "Image1"), Qt::RightButton);
+    QVERIFY(part<TImage>(&page, "Image1")->isVisible());
 }
 
 void tst_PicturePage::doubleClickSwapsOnce()
@@ -41,10 +42,10 @@ void tst_PicturePage::doubleClickSwapsOnce()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     // A double-click is press, release, second press (the double-click
     // event) and release; only the first pair is a click.
-    QTest::mouseClick(page.Image1, Qt::LeftButton);
-    QTest::mouseDClick(page.Image2, Qt::LeftButton);
-    QVERIFY(page.Image2->isVisible());
-    QVERIFY(!page.Image1->isVisible());
+    QTest::mouseClick(part<TImage>(&page, "Image1"), Qt::LeftButton);
+    QTest::mouseDClick(part<TImage>(&page, "Image2"), Qt::LeftButton);
+    QVERIFY(part<TImage>(&page, "Image2")->isVisible());
+    QVERIFY(!part<TImage>(&page, "Image1")->isVisible());
 }
 
 void tst_PicturePage::pressDraggedOutSwapsNothing()
@@ -53,10 +54,10 @@ void tst_PicturePage::pressDraggedOutSwapsNothing()
     page.resize(400, 300);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QTest::mousePress(page.Image1, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(page.Image1, Qt::LeftButton, {}, QPoint(500, 400));
-    QVERIFY(page.Image1->isVisible());
-    QVERIFY(!page.Image2->isVisible());
+    QTest::mousePress(part<TImage>(&page, "Image1"), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(part<TImage>(&page, "Image1"), Qt::LeftButton, {}, QPoint(500, 400));
+    QVERIFY(part<TImage>(&page, "Image1")->isVisible());
+    QVERIFY(!part<TImage>(&page, "Image2")->isVisible());
 }
 
 void tst_PicturePage::stretchesOverTheWholePage()
@@ -65,12 +66,12 @@ void tst_PicturePage::stretchesOverTheWholePage()
     page.resize(1600, 200); // very wide
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    QCOMPARE(page.Image1->geometry(), QRect(0, 0, 1600, 200));
+    QCOMPARE(part<TImage>(&page, "Image1")->geometry(), QRect(0, 0, 1600, 200));
     QImage shot(page.size(), QImage::Format_RGB32);
     shot.setDevicePixelRatio(1);
     page.render(&shot);
-    QVERIFY(page.Image1->isDecoded());
-    QVERIFY(!page.Image2->isDecoded()); // decoded on first draw only
+    QVERIFY(part<TImage>(&page, "Image1")->isDecoded());
+    QVERIFY(!part<TImage>(&page, "Image2")->isDecoded()); // decoded on first draw only
     // Scaled by 1600/799 across and 200/515 down: the centre is still white,
     // the corners black, the cross green at the top middle.
     QCOMPARE(shot.pixelColor(800, 100).lightness() > 240, true);
@@ -82,8 +83,8 @@ void tst_PicturePage::stretchesOverTheWholePage()
 
 void tst_PicturePage::damagedPictureReportsAndGoesOn()
 {
-    QStringList messages;
-    const auto previous = Messages::setHandler([&](const QString &t) { messages << t; });
+    MessageCapture captured;
+    const QStringList &messages = captured.texts;
     TImage image;
     image.setJpeg(QByteArray("\xFF\xD8 broken", 9));
     image.resize(50, 50);
@@ -94,7 +95,6 @@ void tst_PicturePage::damagedPictureReportsAndGoesOn()
     image.update();
     QTest::qWait(50);
     QCOMPARE(messages.size(), 1); // once, not at every paint
-    Messages::setHandler(previous);
 }
 
 QTEST_MAIN(tst_PicturePage)

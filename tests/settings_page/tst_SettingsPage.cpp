@@ -1,4 +1,5 @@
-#include "app/Design.h"
+#include "Doubles.h"
+#include "base/Design.h"
 #include "settings_page/ColorChooser.h"
 #include "settings_page/NumberField.h"
 #include "settings_page/SettingsPage.h"
@@ -10,17 +11,11 @@
 
 namespace {
 
-class NoColors : public ColorChooser
-{
-public:
-    bool choose(QWidget *, QColor &) override { return false; }
-};
-
 struct Fixture
 {
     TGameSettings pending;
-    NoColors colors;
-    SettingsPage page{pending, colors, nullptr};
+    ScriptedColors colors; // with no answers: every dialog is cancelled
+    SettingsPage page{pending, &colors, nullptr};
 };
 
 } // namespace
@@ -43,47 +38,47 @@ void tst_SettingsPage::designedPlacesAndCaptions()
 {
     Fixture f;
     SettingsPage &p = f.page;
-    QCOMPARE(p.Panel5->geometry().topLeft(), Design::scaled(QRect(10, 10, 1, 1)).topLeft());
-    QCOMPARE(p.Panel6->y(), Design::scaled(148));
-    QCOMPARE(p.Panel7->height(), Design::scaled(50));
-    QCOMPARE(p.p1->geometry(), Design::scaled(QRect(13, 11, 186, 109)));
-    QCOMPARE(p.p11->geometry(), Design::scaled(QRect(13, 10, 186, 109)));
-    QCOMPARE(p.Button1->geometry(), Design::scaled(QRect(407, 50, 188, 31)));
-    QCOMPARE(p.Button13->geometry(), Design::scaled(QRect(406, 11, 186, 31)));
-    QCOMPARE(p.Panel4->geometry(), Design::scaled(QRect(407, 90, 186, 30)));
-    QCOMPARE(p.Edit1->geometry(), Design::scaled(QRect(128, 2, 31, 24)));
-    QCOMPARE(p.Panel4->upDown()->geometry(), Design::scaled(QRect(159, 2, 18, 24)));
-    QCOMPARE(p.VideoPanel->size(), QSize(0, 0));
+    QCOMPARE(part<TPanel>(&p, "Panel5")->geometry().topLeft(), Design::scaled(QRect(10, 10, 1, 1)).topLeft());
+    QCOMPARE(part<TPanel>(&p, "Panel6")->y(), Design::scaled(148));
+    QCOMPARE(part<TPanel>(&p, "Panel7")->height(), Design::scaled(50));
+    QCOMPARE(part<TPanel>(&p, "p1")->geometry(), Design::scaled(QRect(13, 11, 186, 109)));
+    QCOMPARE(part<TPanel>(&p, "p11")->geometry(), Design::scaled(QRect(13, 10, 186, 109)));
+    QCOMPARE(part<QPushButton>(&p, "Button1")->geometry(), Design::scaled(QRect(407, 50, 188, 31)));
+    QCOMPARE(part<QPushButton>(&p, "Button13")->geometry(), Design::scaled(QRect(406, 11, 186, 31)));
+    QCOMPARE(part<NumberField>(&p, "Panel4")->geometry(), Design::scaled(QRect(407, 90, 186, 30)));
+    QCOMPARE(part<QLineEdit>(&p, "Edit1")->geometry(), Design::scaled(QRect(128, 2, 31, 24)));
+    QCOMPARE(part<NumberField>(&p, "Panel4")->upDown()->geometry(), Design::scaled(QRect(159, 2, 18, 24)));
+    QCOMPARE(part<TPanel>(&p, "VideoPanel")->size(), QSize(0, 0));
 
-    QCOMPARE(p.p1->Caption(), QStringLiteral("Одноцветные панельки"));
-    QCOMPARE(p.p11->Caption(), QStringLiteral("Цветные панельки"));
-    QCOMPARE(p.Panel9->Caption(), QStringLiteral("  Глубина рамок"));
-    QCOMPARE(p.Panel4->Caption(), QStringLiteral("  Между панелями"));
-    QCOMPARE(p.Panel4->Alignment(), taLeftJustify);
-    QCOMPARE(p.Button3->text(), QStringLiteral("Внутренняя рамка"));
-    QCOMPARE(p.Button11->text(), QStringLiteral("Внешняя рамка"));
-    QCOMPARE(p.Button6->text(), QStringLiteral("Цвет панелек"));
-    QCOMPARE(p.Button1->text(), QStringLiteral("Цвет фона"));
-    QCOMPARE(p.Button9->text(), QStringLiteral("По умолчанию"));
-    QCOMPARE(p.Button14->text(), QStringLiteral("Отмена"));
-    QCOMPARE(p.Button13->text(), QStringLiteral("Применить"));
-    QVERIFY(p.Edit1->isReadOnly());
+    QCOMPARE(part<TPanel>(&p, "p1")->Caption(), QStringLiteral("Одноцветные панельки"));
+    QCOMPARE(part<TPanel>(&p, "p11")->Caption(), QStringLiteral("Цветные панельки"));
+    QCOMPARE(part<NumberField>(&p, "Panel9")->Caption(), QStringLiteral("  Глубина рамок"));
+    QCOMPARE(part<NumberField>(&p, "Panel4")->Caption(), QStringLiteral("  Между панелями"));
+    QCOMPARE(part<NumberField>(&p, "Panel4")->Alignment(), taLeftJustify);
+    QCOMPARE(part<QPushButton>(&p, "Button3")->text(), QStringLiteral("Внутренняя рамка"));
+    QCOMPARE(part<QPushButton>(&p, "Button11")->text(), QStringLiteral("Внешняя рамка"));
+    QCOMPARE(part<QPushButton>(&p, "Button6")->text(), QStringLiteral("Цвет панелек"));
+    QCOMPARE(part<QPushButton>(&p, "Button1")->text(), QStringLiteral("Цвет фона"));
+    QCOMPARE(part<QPushButton>(&p, "Button9")->text(), QStringLiteral("По умолчанию"));
+    QCOMPARE(part<QPushButton>(&p, "Button14")->text(), QStringLiteral("Отмена"));
+    QCOMPARE(part<QPushButton>(&p, "Button13")->text(), QStringLiteral("Применить"));
+    QVERIFY(part<QLineEdit>(&p, "Edit1")->isReadOnly());
 
     // The designed looks of the samples and the page.
-    QCOMPARE(p.p1->BevelInner(), bvRaised);
-    QCOMPARE(p.p1->BevelWidth(), 2);
-    QCOMPARE(p.p1->Color(), clSilver);
-    QCOMPARE(p.p11->BevelInner(), bvLowered);
-    QCOMPARE(p.p11->BevelWidth(), 3);
-    QCOMPARE(p.p11->Color(), clRed);
+    QCOMPARE(part<TPanel>(&p, "p1")->BevelInner(), bvRaised);
+    QCOMPARE(part<TPanel>(&p, "p1")->BevelWidth(), 2);
+    QCOMPARE(part<TPanel>(&p, "p1")->Color(), clSilver);
+    QCOMPARE(part<TPanel>(&p, "p11")->BevelInner(), bvLowered);
+    QCOMPARE(part<TPanel>(&p, "p11")->BevelWidth(), 3);
+    QCOMPARE(part<TPanel>(&p, "p11")->Color(), clRed);
     QCOMPARE(p.BevelOuter(), bvLowered);
     QCOMPARE(p.Color(), clTeal);
-    QCOMPARE(p.Panel6->BevelInner(), bvLowered);
+    QCOMPARE(part<TPanel>(&p, "Panel6")->BevelInner(), bvLowered);
 
     // The designed texts before the first load.
-    QCOMPARE(p.Edit4->text(), QStringLiteral("10"));
-    QCOMPARE(p.Edit1->text(), QStringLiteral("1"));
-    QCOMPARE(p.Edit5->text(), QStringLiteral("3"));
+    QCOMPARE(part<QLineEdit>(&p, "Edit4")->text(), QStringLiteral("10"));
+    QCOMPARE(part<QLineEdit>(&p, "Edit1")->text(), QStringLiteral("1"));
+    QCOMPARE(part<QLineEdit>(&p, "Edit5")->text(), QStringLiteral("3"));
 }
 
 void tst_SettingsPage::bevelCycleReturnsAfterFourPresses()
@@ -91,19 +86,19 @@ void tst_SettingsPage::bevelCycleReturnsAfterFourPresses()
     Fixture f;
     const QList<TBevelCut> cycle = {bvSpace, bvLowered, bvNone, bvRaised};
     for (int i = 0; i < 4; ++i) {
-        f.page.Button3->click();
-        QCOMPARE(f.page.p1->BevelInner(), cycle[i]);
+        part<QPushButton>(&f.page, "Button3")->click();
+        QCOMPARE(part<TPanel>(&f.page, "p1")->BevelInner(), cycle[i]);
     }
-    f.page.Button11->click();
-    QCOMPARE(f.page.p11->BevelOuter(), bvSpace);
-    QCOMPARE(f.page.p1->BevelOuter(), bvRaised);
+    part<QPushButton>(&f.page, "Button11")->click();
+    QCOMPARE(part<TPanel>(&f.page, "p11")->BevelOuter(), bvSpace);
+    QCOMPARE(part<TPanel>(&f.page, "p1")->BevelOuter(), bvRaised);
     for (int i = 0; i < 3; ++i)
-        f.page.Button11->click();
-    QCOMPARE(f.page.p11->BevelOuter(), bvRaised);
-    f.page.Button10->click();
-    QCOMPARE(f.page.p11->BevelInner(), bvNone);
-    f.page.Button4->click();
-    QCOMPARE(f.page.p1->BevelOuter(), bvSpace);
+        part<QPushButton>(&f.page, "Button11")->click();
+    QCOMPARE(part<TPanel>(&f.page, "p11")->BevelOuter(), bvRaised);
+    part<QPushButton>(&f.page, "Button10")->click();
+    QCOMPARE(part<TPanel>(&f.page, "p11")->BevelInner(), bvNone);
+    part<QPushButton>(&f.page, "Button4")->click();
+    QCOMPARE(part<TPanel>(&f.page, "p1")->BevelOuter(), bvSpace);
 }
 
 void tst_SettingsPage::arrowsStopAtTheirLimits_data()
@@ -122,7 +117,7 @@ void tst_SettingsPage::arrowsStopAtTheirLimits()
     QFETCH(int, min);
     QFETCH(int, max);
     Fixture f;
-    NumberField *n = field == 9 ? f.page.Panel9 : field == 10 ? f.page.Panel10 : f.page.Panel4;
+    NumberField *n = field == 9 ? part<NumberField>(&f.page, "Panel9") : field == 10 ? part<NumberField>(&f.page, "Panel10") : part<NumberField>(&f.page, "Panel4");
     for (int i = 0; i < 30; ++i)
         n->upDown()->stepUp();
     QCOMPARE(n->edit()->text(), QString::number(max));
@@ -136,20 +131,20 @@ void tst_SettingsPage::arrowsStopAtTheirLimits()
 void tst_SettingsPage::fieldsActOnlyOnceLive()
 {
     Fixture f;
-    f.page.Panel9->upDown()->stepDown(); // before the window is shown
-    QCOMPARE(f.page.Edit4->text(), QStringLiteral("9"));
-    QCOMPARE(f.page.p1->BevelWidth(), 2);
+    part<NumberField>(&f.page, "Panel9")->upDown()->stepDown(); // before the window is shown
+    QCOMPARE(part<QLineEdit>(&f.page, "Edit4")->text(), QStringLiteral("9"));
+    QCOMPARE(part<TPanel>(&f.page, "p1")->BevelWidth(), 2);
     f.page.setLive(true);
-    f.page.Panel9->upDown()->stepDown();
-    QCOMPARE(f.page.p1->BevelWidth(), 8);
-    f.page.Panel10->upDown()->stepUp();
-    QCOMPARE(f.page.p11->BevelWidth(), 4);
-    f.page.Panel4->upDown()->stepUp();
+    part<NumberField>(&f.page, "Panel9")->upDown()->stepDown();
+    QCOMPARE(part<TPanel>(&f.page, "p1")->BevelWidth(), 8);
+    part<NumberField>(&f.page, "Panel10")->upDown()->stepUp();
+    QCOMPARE(part<TPanel>(&f.page, "p11")->BevelWidth(), 4);
+    part<NumberField>(&f.page, "Panel4")->upDown()->stepUp();
     QCOMPARE(f.pending.Gap, 2);
     // Writing the text it already has runs no change.
-    f.page.p1->setBevelWidth(5);
-    f.page.Panel9->setValue(8);
-    QCOMPARE(f.page.p1->BevelWidth(), 5);
+    part<TPanel>(&f.page, "p1")->setBevelWidth(5);
+    part<NumberField>(&f.page, "Panel9")->setValue(8);
+    QCOMPARE(part<TPanel>(&f.page, "p1")->BevelWidth(), 5);
 }
 
 void tst_SettingsPage::refreshWritesFieldsAndGroupColours()
@@ -162,13 +157,13 @@ void tst_SettingsPage::refreshWritesFieldsAndGroupColours()
     s.ShownStyle.BevelWidth = 6;
     s.BackColor = 0x00102030;
     f.page.refresh(s);
-    QCOMPARE(f.page.Edit1->text(), QStringLiteral("7"));
-    QCOMPARE(f.page.Edit4->text(), QStringLiteral("4"));
-    QCOMPARE(f.page.Edit5->text(), QStringLiteral("6"));
-    QCOMPARE(f.page.p1->BevelWidth(), 4);
-    QCOMPARE(f.page.p11->BevelWidth(), 6);
+    QCOMPARE(part<QLineEdit>(&f.page, "Edit1")->text(), QStringLiteral("7"));
+    QCOMPARE(part<QLineEdit>(&f.page, "Edit4")->text(), QStringLiteral("4"));
+    QCOMPARE(part<QLineEdit>(&f.page, "Edit5")->text(), QStringLiteral("6"));
+    QCOMPARE(part<TPanel>(&f.page, "p1")->BevelWidth(), 4);
+    QCOMPARE(part<TPanel>(&f.page, "p11")->BevelWidth(), 6);
     QCOMPARE(f.pending.Gap, 7);
-    for (TPanel *g : {f.page.Panel5, f.page.Panel6, f.page.Panel7})
+    for (TPanel *g : {part<TPanel>(&f.page, "Panel5"), part<TPanel>(&f.page, "Panel6"), part<TPanel>(&f.page, "Panel7")})
         QCOMPARE(g->Color(), TColor(0x00102030));
 }
 
@@ -179,11 +174,11 @@ void tst_SettingsPage::groupsFollowThePageWidth()
     f.page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.page));
     const int expected = 900 - Design::scaled(22);
-    QCOMPARE(f.page.Panel5->width(), expected);
-    QCOMPARE(f.page.Panel6->width(), expected);
-    QCOMPARE(f.page.Panel7->width(), expected);
+    QCOMPARE(part<TPanel>(&f.page, "Panel5")->width(), expected);
+    QCOMPARE(part<TPanel>(&f.page, "Panel6")->width(), expected);
+    QCOMPARE(part<TPanel>(&f.page, "Panel7")->width(), expected);
     f.page.resize(700, 500);
-    QTRY_COMPARE(f.page.Panel7->width(), 700 - Design::scaled(22));
+    QTRY_COMPARE(part<TPanel>(&f.page, "Panel7")->width(), 700 - Design::scaled(22));
 }
 
 QTEST_MAIN(tst_SettingsPage)

@@ -28,4 +28,9 @@ public:
             show(QString::fromUtf8(e.what()));
         }
     }
+    // The body wrapped in guard(), to connect to a menu, button or timer.
+    template<class F> static auto guarded(F body)
+    {
+        return [body = std::move(body)] { guard(body); };
+    }
 };

@@ -1,4 +1,4 @@
-#include "TColor.h"
+#include "SchemeColor.h"
 
 QColor toQColor(TColor color, const QPalette &palette)
 {

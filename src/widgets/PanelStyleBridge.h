@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGameSettings.h"
+#include "settings/TPanelStyle.h"
 
 class TCustomPanel;
 

@@ -2,11 +2,10 @@
 
 #include <cstdint>
 
-#include <QColor>
-#include <QPalette>
-
-// A colour as the settings file and the tiles carry it: 0x00BBGGRR, or, with
-// the top bit set, a colour of the desktop scheme named by its index.
+// A colour as the settings file and the tiles carry it: 0x00BBGGRR (red in
+// the low byte), or, with the top bit set, a colour of the desktop's scheme
+// named by its index in the low byte. Widgets resolve it when they paint
+// (SchemeColor.h).
 using TColor = std::uint32_t;
 
 constexpr TColor clBlack = 0x00000000;
@@ -20,13 +19,6 @@ constexpr TColor clBtnShadow = 0x80000010;
 constexpr TColor clBtnHighlight = 0x80000014;
 constexpr TColor cl3DDkShadow = 0x80000015;
 constexpr TColor cl3DLight = 0x80000016;
-
-// Resolves a colour against the desktop palette at the moment of painting,
-// so a change of theme shows at the next paint.
-QColor toQColor(TColor color, const QPalette &palette);
-
-// The ordinary colour of an RGB value.
-TColor fromQColor(const QColor &color);
 
 constexpr TColor rgbColor(int r, int g, int b)
 {

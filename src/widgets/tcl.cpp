@@ -1,6 +1,6 @@
 #include "tcl.h"
 
-#include "settings/PanelStyle.h"
+#include "PanelStyleBridge.h"
 
 #include <QMouseEvent>
 
@@ -11,12 +11,12 @@ tcl::tcl(int row, int col, QWidget *parent) : TPanel(parent), m_row(row), m_col(
     hide();
 }
 
-void tcl::display(const TileState &state)
+void tcl::display(const TPanelStyle &style, TColor color, const QRect &bounds, bool visible)
 {
-    ApplyPanelStyle(state.Style, *this);
-    setColor(state.Color);
-    setGeometry(state.Left, state.Top, std::max(0, state.Width), std::max(0, state.Height));
-    setVisible(state.Visible);
+    ApplyPanelStyle(style, *this);
+    setColor(color);
+    setGeometry(bounds.x(), bounds.y(), std::max(0, bounds.width()), std::max(0, bounds.height()));
+    setVisible(visible);
 }
 
 void tcl::mousePressEvent(QMouseEvent *event)

@@ -1,6 +1,6 @@
-#include "PanelStyle.h"
+#include "PanelStyleBridge.h"
 
-#include "widgets/TCustomPanel.h"
+#include "TCustomPanel.h"
 
 void ApplyPanelStyle(const TPanelStyle &style, TCustomPanel &panel)
 {

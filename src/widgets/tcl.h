@@ -1,11 +1,12 @@
 #pragma once
 
-#include "TileState.h"
-#include "widgets/TCustomPanel.h"
+#include "TCustomPanel.h"
+#include "settings/TPanelStyle.h"
 
-// A tile of the board as the player sees it. What it hides and whether it
-// is face up lives in the game's TileState; the widget shows that and
-// reports presses.
+// tcl: a tile of the board as the player sees it, a panel that knows its
+// 1-based Row and Col. What it hides and whether it is face up belongs to the
+// game; the board's view hands the widget its look, and the widget reports
+// presses.
 class tcl : public TPanel
 {
     Q_OBJECT
@@ -16,8 +17,8 @@ public:
     int Row() const { return m_row; }
     int Col() const { return m_col; }
 
-    // Takes the look, bounds and visibility of the state.
-    void display(const TileState &state);
+    // Takes a look, bounds and visibility at once; negative sizes count as 0.
+    void display(const TPanelStyle &style, TColor color, const QRect &bounds, bool visible);
 
 Q_SIGNALS:
     // A press of any mouse button; the second press of a double-click is a

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "game/Game.h"
+#include "game/GameView.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class TCustomPanel;
+class tcl;
+
+// The board as the player sees it: the 48 tile widgets above the game page,
+// the results in the menu bar, and the two sample panels of the settings page
+// as the live source of the concealed and revealed looks. It shows what the
+// game decides and passes presses on; it decides nothing itself.
+class BoardView : public QObject, public GameView
+{
+    Q_OBJECT
+
+public:
+    // client: the area the tiles lie in. The samples and the two result items
+    // of the menu bar belong to the window and outlive the view.
+    BoardView(QWidget *client, const TCustomPanel &concealedSample,
+              const TCustomPanel &revealedSample, QAction *timeItem, QAction *countItem);
+
+    // The 48 widgets, made once, after the pages so that they lie above the
+    // game page.
+    void createTiles();
+    bool hasTiles() const { return m_tiles[0][0] != nullptr; }
+    tcl *tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
+
+    QSize clientSize() const override;
+    TPanelStyle concealedStyle() const override;
+    TColor concealedColor() const override;
+    TPanelStyle revealedStyle() const override;
+    void tileChanged(const TileState &tile) override;
+    void setTimeCaption(const QString &text) override;
+    void setCountCaption(const QString &text) override;
+
+Q_SIGNALS:
+    // A mouse press on a tile, by row and column from 1.
+    void tilePressed(int row, int col);
+
+private:
+    QWidget *m_client;
+    const TCustomPanel &m_concealedSample;
+    const TCustomPanel &m_revealedSample;
+    QAction *m_timeItem;
+    QAction *m_countItem;
+    std::array<std::array<tcl *, Game::MaxCols>, Game::MaxRows> m_tiles{};
+};

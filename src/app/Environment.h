@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class ColorChooser;
+class MusicChooser;
+
+// What the main window takes from its surroundings: the folder of "DbData",
+// the clocks, and the dialogs. The program leaves every field empty and gets
+// the real ones; tests give their own.
+struct Environment
+{
+    QString programFolder;                      // empty: the executable's folder
+    std::function<double()> timeOfDay;          // empty: the local clock, as a fraction of a day
+    std::function<std::uint32_t()> randomSeed;  // empty: from the UTC clock
+    ColorChooser *colors = nullptr;             // empty: the colour dialog
+    MusicChooser *music = nullptr;              // empty: the open-file dialog
+    QString audioSink = QStringLiteral("autoaudiosink");
+
+    // Fills the empty folder and clocks with the real ones; the dialogs are
+    // left to their owners, which make them on first use.
+    void fillDefaults();
+};

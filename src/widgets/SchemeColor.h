@@ -1,0 +1,13 @@
+#pragma once
+
+#include "base/TColor.h"
+
+#include <QColor>
+#include <QPalette>
+
+// Resolves a colour against the desktop palette at the moment of painting,
+// so a change of theme shows at the next paint.
+QColor toQColor(TColor color, const QPalette &palette);
+
+// The ordinary colour of an RGB value.
+TColor fromQColor(const QColor &color);

@@ -1,0 +1,59 @@
+#pragma once
+
+// The main window as the widget tests drive it: a temporary program folder,
+// scripted dialogs, a fixed clock and seed, a silent sound output and the
+// message box captured.
+
+#include "Doubles.h"
+#include "app/BoardView.h"
+#include "app/TForm1.h"
+#include "game/Game.h"
+#include "settings/TGameSettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestWindow
+{
+public:
+    QTemporaryDir dir;
+    ScriptedColors colors;
+    ScriptedMusic music;
+    MessageCapture messages;
+    std::uint32_t seed = 777;
+    double timeOfDay = 0.5;
+
+    std::unique_ptr<TForm1> start()
+    {
+        TForm1::Environment env;
+        env.programFolder = dir.path();
+        env.timeOfDay = [this] { return timeOfDay; };
+        env.randomSeed = [this] { return seed; };
+        env.colors = &colors;
+        env.music = &music;
+        env.audioSink = QStringLiteral("fakesink sync=true");
+        return std::make_unique<TForm1>(env);
+    }
+
+    QString dbData() const { return dir.filePath(QStringLiteral("DbData")); }
+    QByteArray readDbData() const
+    {
+        QFile f(dbData());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void writeDbData(const QByteArray &bytes) const
+    {
+        QFile f(dbData());
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    void writeSettings(const TGameSettings &s) const { writeDbData(s.toBytes()); }
+    TGameSettings storedSettings() const
+    {
+        TGameSettings s;
+        TGameSettings::fromBytes(readDbData(), s);
+        return s;
+    }
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// Allowed: a widget may use the settings.
+#include "settings/TPanelStyle.h"
