@@ -119,6 +119,8 @@ void TForm1::createPages()
     connect(Panel1, &TCustomPanel::clicked, this, [this] { m_game->StopDemo(); });
 
     Panel2 = named(new SettingsPage(PendingSettings, m_env.colors, m_client), "Panel2");
+    // Only the page in front is shown: one behind it would keep the keyboard.
+    Panel2->hide();
     connect(Panel2, &SettingsPage::applyRequested, this, Messages::guarded([this] { Apply(); }));
     connect(Panel2, &SettingsPage::cancelRequested, this, Messages::guarded([this] { Cancel(); }));
     connect(Panel2, &SettingsPage::defaultsRequested, this, Messages::guarded([this] { Defaults(); }));
@@ -138,7 +140,7 @@ void TForm1::startUp()
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
-    Panel2->lower();
+    showGamePage();
     Panel2->readLooks(Settings);
     m_board->createTiles();
     m_game->CreateTiles();
@@ -206,9 +208,8 @@ void TForm1::N5Click()
 void TForm1::N10Click()
 {
     m_game->StopDemo();
-    PanelImage->raise();
-    PanelImage->show();
-    showOtherPage();
+    Panel2->hide();
+    showOtherPage(PanelImage);
 }
 
 void TForm1::N11Click()
@@ -247,7 +248,6 @@ void TForm1::Defaults()
     Panel2->showLooks(DefaultSettings);
     Panel1->setColor(TColor(Settings.BackColor));
     m_game->Layout();
-    Panel2->lower();
     m_game->Small();
     showGamePage();
 }
@@ -255,12 +255,18 @@ void TForm1::Defaults()
 void TForm1::showGamePage()
 {
     Panel2->lower();
+    Panel2->hide();
+    Panel1->setFocus();
     MnGame1->menuAction()->setVisible(true);
     MnGame2->setVisible(false);
 }
 
-void TForm1::showOtherPage()
+void TForm1::showOtherPage(QWidget *page)
 {
+    page->show();
+    page->raise();
+    // Keys go to the page in front; the game page has none of its own then.
+    page->setFocus();
     MnGame1->menuAction()->setVisible(false);
     MnGame2->setVisible(true);
 }
@@ -270,8 +276,7 @@ void TForm1::N6Click()
     m_game->StopDemo();
     PanelImage->hide();
     Load();
-    Panel2->raise();
-    showOtherPage();
+    showOtherPage(Panel2);
 }
 
 void TForm1::MnGame1Popup()

@@ -74,7 +74,7 @@ private:
     void captureDefaults();
     void Timer2Timer(); // the second start-up pass: Load, then Apply
     void showGamePage();
-    void showOtherPage();
+    void showOtherPage(QWidget *page);
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy

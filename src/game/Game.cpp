@@ -46,9 +46,11 @@ void Game::New()
     m_firstCol = 0;
     m_tag = 0;
     // A compare or removal still pending belongs to the board being replaced;
-    // run on the new one it would remove a tile without its partner.
+    // run on the new one it would remove a tile without its partner. The next
+    // board due after a win would replace the one dealt now.
     Timer1.setEnabled(false);
     Timer3.setEnabled(false);
+    Timer4.setEnabled(false);
 
     for (auto &row : m_tiles) {
         for (auto &t : row)
@@ -153,6 +155,11 @@ void Game::ConcealTilesInPlay()
         for (int c = 1; c <= m_settings.Cols; ++c)
             ConcealTile(r, c);
     }
+    // No tile is face up any more, so none may wait for its partner, and a
+    // compare still due would make the concealed tile the waiting one.
+    m_firstRow = 0;
+    m_firstCol = 0;
+    Timer1.setEnabled(false);
 }
 
 bool Game::BoardCleared() const
@@ -297,6 +304,6 @@ QString Game::elapsedText(double start, double now)
         days += 1.0;
     const long long seconds = std::llround(days * 86400000.0) / 1000;
     return QStringLiteral("%1:%2")
-        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }

@@ -38,7 +38,8 @@ public:
     void Layout();      // places the tiles in play in the client area
     void ConcealTile(int row, int col); // the look of the concealed sample, face down
     void RevealTile(int row, int col);  // the look of the revealed sample in the tile's own colour
-    // Conceals every tile in play, removed ones included; the selection stays.
+    // Conceals every tile in play, removed ones included, and starts the turn
+    // afresh: no tile waits for its partner.
     void ConcealTilesInPlay();
 
     void MouseDown(int row, int col); // a press on a tile
@@ -63,8 +64,8 @@ public:
     int LastDemoRow() const { return m_lastDemoRow; }
     int LastDemoCol() const { return m_lastDemoCol; }
 
-    // "mm:ss" of the time from start to now; whole hours are dropped and a
-    // game that runs past midnight counts the day that wrapped.
+    // "mm:ss" of the time from start to now, minutes counting on past an hour
+    // ("65:30"); a game that runs past midnight counts the day that wrapped.
     static QString elapsedText(double start, double now);
     // One step of the vanishing: 60 % of the size, kept centred.
     static void shrink(TileState &tile);

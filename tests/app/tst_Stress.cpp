@@ -1,3 +1,4 @@
+#include "Seed.h"
 #include "TestWindow.h"
 #include "base/GameTimer.h"
 #include "base/Messages.h"
@@ -54,11 +55,7 @@ void tst_Stress::randomRun()
     const int events = qEnvironmentVariableIntValue("TILIMI_STRESS_EVENTS") > 0
         ? qEnvironmentVariableIntValue("TILIMI_STRESS_EVENTS")
         : 100000;
-    // TILIMI_SEED=N repeats a run.
-    const quint32 seed = qEnvironmentVariableIsSet("TILIMI_SEED")
-        ? quint32(qEnvironmentVariable("TILIMI_SEED").toUInt())
-        : QRandomGenerator::global()->generate();
-    qInfo("TILIMI_SEED=%u, %d events", seed, events);
+    const quint32 seed = testSeed();
     QRandomGenerator rng(seed);
     RandomColors colors(rng);
     TestWindow f;

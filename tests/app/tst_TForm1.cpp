@@ -12,6 +12,7 @@
 #include "settings_page/SettingsPage.h"
 #include "settings_page/UpDown.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,6 +35,9 @@ private Q_SLOTS:
     void closeStoresAndExitDoesNot();
     void closeIntoAFolderThatIsGoneKeepsTheWindow();
     void secondPassAppliesAndConcealsAWaitingTile();
+    void applyDuringATurnStartsItAfresh();
+    void keysReachOnlyThePageInFront();
+    void pageFieldsComeAliveWhenShown();
     void loadApplyCancel();
     void defaultsOnALargeBoard();
     void musicFieldsSurviveApplyAndDefaults();
@@ -191,7 +195,76 @@ void tst_TForm1::secondPassAppliesAndConcealsAWaitingTile()
     QVERIFY(w->game().tile(1, 1).FaceUp);
     QTRY_VERIFY(!part<GameTimer>(w, "Timer2")->isEnabled());
     QVERIFY(!w->game().tile(1, 1).FaceUp);
-    QCOMPARE(int(w->game().FirstRow()), 1); // the selection is kept
+    QCOMPARE(int(w->game().FirstRow()), 0); // the turn starts afresh
+}
+
+void tst_TForm1::applyDuringATurnStartsItAfresh()
+{
+    auto w = m_f->start();
+    Game &g = w->game();
+    // The partner of (1, 1), wherever the deal put it.
+    QPoint partner;
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if ((r > 1 || c > 1) && g.tile(r, c).PairColor == g.tile(1, 1).PairColor)
+                partner = {c, r};
+    g.MouseDown(1, 1);
+    g.Timer1Timer();
+    w->N6Click();
+    w->Apply();
+    QCOMPARE(int(g.FirstRow()), 0);
+    QVERIFY(!g.tile(1, 1).FaceUp);
+    // The partner is revealed alone: no match with a face-down tile.
+    g.MouseDown(partner.y(), partner.x());
+    g.Timer1Timer();
+    QVERIFY(!g.timer3().isEnabled());
+    QVERIFY(g.tile(partner.y(), partner.x()).FaceUp);
+    QVERIFY(g.tile(1, 1).Visible && !g.tile(1, 1).FaceUp);
+}
+
+void tst_TForm1::keysReachOnlyThePageInFront()
+{
+    auto w = m_f->start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    QTRY_VERIFY(!part<GameTimer>(w, "Timer2")->isEnabled());
+    const auto type = [&](std::initializer_list<Qt::Key> keys) {
+        for (Qt::Key key : keys)
+            QTest::keyClick(w->windowHandle(), key);
+    };
+    const auto colours = [&] {
+        QList<TColor> all;
+        for (int r = 1; r <= 4; ++r)
+            for (int c = 1; c <= 6; ++c)
+                all << w->game().tile(r, c).PairColor;
+        return all;
+    };
+    // The hidden page's buttons take no key: neither the bevel buttons nor
+    // the colour dialog.
+    type({Qt::Key_Space, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space});
+    QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvRaised);
+    QCOMPARE(m_f->colors.asked, 0);
+
+    // The page in front has the keyboard; after Defaults the game page has it.
+    w->N6Click();
+    QVERIFY(w->settingsPage()->isAncestorOf(QApplication::focusWidget())
+            || QApplication::focusWidget() == w->settingsPage());
+    part<QPushButton>(w->settingsPage(), "Button9")->click();
+    const QList<TColor> dealt = colours();
+    type({Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return});
+    QCOMPARE(colours(), dealt);
+    QVERIFY(!w->settingsPage()->isVisible());
+}
+
+void tst_TForm1::pageFieldsComeAliveWhenShown()
+{
+    auto w = m_f->start();
+    auto *depth = part<NumberField>(w->settingsPage(), "Panel9");
+    depth->setValue(5);
+    QCOMPARE(part<TPanel>(w, "p1")->BevelWidth(), 2); // not yet shown: no change handler
+    w->show();
+    depth->setValue(6);
+    QCOMPARE(part<TPanel>(w, "p1")->BevelWidth(), 6);
 }
 
 void tst_TForm1::loadApplyCancel()
@@ -310,11 +383,16 @@ void tst_TForm1::resultItemsClear()
 
 void tst_TForm1::escapedErrorsReachTheBox()
 {
-    bool after = false;
-    Messages::guard([] { throw std::runtime_error("Disk full"); });
-    after = true;
-    QVERIFY(after);
-    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("Disk full")});
+    // Finish with no music open fails in the player; the box shows it and
+    // the program goes on.
+    auto w = m_f->start();
+    w->show();
+    part<QAction>(w, "N22")->trigger();
+    QCOMPARE(m_f->messages.texts.size(), 1);
+    QVERIFY(!m_f->messages.texts.first().isEmpty());
+    QVERIFY(w->isVisible());
+    part<QAction>(w, "N1")->trigger();
+    QCOMPARE(w->game().MoveCount(), 0);
 }
 
 void tst_TForm1::picturePageRemembersItsPicture()

@@ -1,3 +1,4 @@
+#include "Seed.h"
 #include "e2e/Desktop.h"
 #include "settings/SettingsFile.h"
 
@@ -24,7 +25,7 @@ void tst_e2e_kill::killedWhileStoring()
     QByteArray old = desktop.readDbData();
     QCOMPARE(old.size(), 568);
 
-    QRandomGenerator rng(QRandomGenerator::global()->generate());
+    QRandomGenerator rng(testSeed());
     int keptOld = 0;
     int tookNew = 0;
     for (int round = 0; round < 20; ++round) {

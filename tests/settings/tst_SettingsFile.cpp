@@ -1,3 +1,4 @@
+#include "Seed.h"
 #include "settings/IoError.h"
 #include "settings/SettingsFile.h"
 
@@ -112,7 +113,8 @@ void tst_SettingsFile::folderNamedDbDataGivesDefaults()
 
 void tst_SettingsFile::randomContentsLoadToThemselvesOrDefaults()
 {
-    auto *rng = QRandomGenerator::global();
+    QRandomGenerator random(testSeed());
+    auto *rng = &random;
     const SettingsFile file(m_dir->path());
     for (int i = 0; i < 2000; ++i) {
         QByteArray raw(rng->bounded(700), '\0');
