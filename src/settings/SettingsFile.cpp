@@ -21,6 +21,9 @@ std::optional<TGameSettings> SettingsFile::parse(const QByteArray &contents)
     TGameSettings result;
     if (!TGameSettings::fromBytes(contents, result) || !result.isValid())
         return std::nullopt;
+    // A board that disagrees with its size flag costs nothing to mend, and
+    // throwing the record away would lose the placement, looks and music.
+    result.takeBoardFromSizeFlag();
     return result;
 }
 

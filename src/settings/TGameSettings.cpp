@@ -142,10 +142,15 @@ bool TGameSettings::fromBytes(const QByteArray &data, TGameSettings &out)
 
 bool TGameSettings::isValid() const
 {
-    const bool small = SmallBoard == 1 && Cols == 6 && Rows == 4;
-    const bool large = SmallBoard == 0 && Cols == 8 && Rows == 6;
-    return HiddenStyle.BevelWidth != 0 && Gap >= 0 && Gap <= 15 && (small || large)
-        && validStyle(HiddenStyle) && validStyle(ShownStyle);
+    return HiddenStyle.BevelWidth != 0 && Gap >= 0 && Gap <= 15 && validStyle(HiddenStyle)
+        && validStyle(ShownStyle);
+}
+
+void TGameSettings::takeBoardFromSizeFlag()
+{
+    const bool small = SmallBoard == 1;
+    Cols = small ? 6 : 8;
+    Rows = small ? 4 : 6;
 }
 
 void TGameSettings::assignKeepingMusic(const TGameSettings &other)

@@ -42,10 +42,13 @@ struct TGameSettings
     // Reads the first record of data; false when data is shorter than one.
     static bool fromBytes(const QByteArray &data, TGameSettings &out);
 
-    // True for a record the program itself could have written: a bevel width
-    // of the concealed look, a gap of 0 to 15, border styles 0 or 1, bevel cuts
-    // 0 to 3 and one of the two board sizes.
+    // True for a record whose looks the program can show: a bevel width of
+    // the concealed look, a gap of 0 to 15, border styles 0 or 1 and bevel
+    // cuts 0 to 3. The board's columns and rows are not judged: they follow
+    // from SmallBoard (takeBoardFromSizeFlag).
     bool isValid() const;
+    // Columns and rows from the size flag: 6 by 4 for SmallBoard 1, else 8 by 6.
+    void takeBoardFromSizeFlag();
 
     // Copies other over this record but keeps MusicDir and MusicFile.
     void assignKeepingMusic(const TGameSettings &other);

@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes of any length given to the settings loader
 // give either nothing (the defaults) or a record whose every field is in
-// range, and the record read back is the bytes it came from.
+// range, and the record read back is the bytes it came from but for the
+// board's columns and rows, which follow the size flag.
 
 #include "settings/SettingsFile.h"
 
@@ -14,14 +15,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!record)
         return 0;
     const TGameSettings &s = *record;
-    const bool boardOk = (s.SmallBoard == 1 && s.Cols == 6 && s.Rows == 4)
-        || (s.SmallBoard == 0 && s.Cols == 8 && s.Rows == 6);
+    const bool boardOk = s.SmallBoard == 1 ? s.Cols == 6 && s.Rows == 4 : s.Cols == 8 && s.Rows == 6;
+    QByteArray expected = bytes.left(TGameSettings::FileSize);
+    expected[1] = char(s.Cols);
+    expected[2] = char(s.Rows);
     const auto styleOk = [](const TPanelStyle &st) {
         return st.BorderStyle <= 1 && st.BevelInner <= 3 && st.BevelOuter <= 3;
     };
     if (size < TGameSettings::FileSize || !boardOk || s.Gap < 0 || s.Gap > 15
         || s.HiddenStyle.BevelWidth == 0 || !styleOk(s.HiddenStyle) || !styleOk(s.ShownStyle)
-        || s.toBytes() != bytes.left(TGameSettings::FileSize))
+        || s.toBytes() != expected)
         std::abort();
     // The music paths decode whatever bytes they hold.
     (void)s.MusicDir.path();

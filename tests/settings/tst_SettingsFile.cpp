@@ -16,18 +16,23 @@ class tst_SettingsFile : public QObject
 
 private Q_SLOTS:
     void init();
+    void cleanup();
     void loading_data();
     void loading();
+    void boardComesFromTheSizeFlag();
     void longerFileGivesItsFirstRecord();
     void folderNamedDbDataGivesDefaults();
     void randomContentsLoadToThemselvesOrDefaults();
     void storeWritesOneRecord();
-    void storeIntoReadOnlyFolderFailsAndKeepsOldFile();
+    void storeIntoReadOnlyFolder();
     void storeIntoMissingFolderFails();
 
 private:
     void write(const QByteArray &bytes);
+    QByteArray read() const;
     TGameSettings defaults() const;
+    // The text of the error the store ends with; empty when it succeeds.
+    QString storeError(const SettingsFile &file) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -87,6 +92,27 @@ void tst_SettingsFile::loading()
     } else {
         QVERIFY(loaded == defaults());
         QVERIFY(!QFile::exists(file.path()));
+    }
+}
+
+void tst_SettingsFile::boardComesFromTheSizeFlag()
+{
+    // Columns and rows that disagree with the flag cost the record nothing.
+    const struct { int flag, cols, rows, wantCols, wantRows; } cases[] = {
+        {1, 8, 6, 6, 4}, {0, 6, 4, 8, 6}, {7, 0, 255, 8, 6}};
+    for (const auto &c : cases) {
+        TGameSettings s = defaults();
+        s.Gap = 9;
+        s.SmallBoard = std::uint8_t(c.flag);
+        s.Cols = std::uint8_t(c.cols);
+        s.Rows = std::uint8_t(c.rows);
+        write(s.toBytes());
+        const SettingsFile file(m_dir->path());
+        const TGameSettings loaded = file.load(defaults());
+        QCOMPARE(loaded.Gap, 9);
+        QCOMPARE(int(loaded.SmallBoard), c.flag);
+        QCOMPARE(QPoint(loaded.Cols, loaded.Rows), QPoint(c.wantCols, c.wantRows));
+        QVERIFY(QFile::exists(file.path()));
     }
 }
 

@@ -85,8 +85,8 @@ void tst_TGameSettings::invalidFields_data()
     QTest::newRow("inner cut 3") << 35 << 3 << true;
     QTest::newRow("inner cut 4") << 35 << 4 << false;
     QTest::newRow("revealed outer cut 4") << 48 << 4 << false;
-    QTest::newRow("small flag with 8 columns") << 1 << 8 << false;
-    QTest::newRow("7 rows") << 2 << 7 << false;
+    QTest::newRow("small flag with 8 columns") << 1 << 8 << true; // the flag decides
+    QTest::newRow("7 rows") << 2 << 7 << true;
     QTest::newRow("revealed bevel width 0") << 46 << 0 << true;
 }
 
