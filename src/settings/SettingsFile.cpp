@@ -50,7 +50,15 @@ void SettingsFile::store(const TGameSettings &settings) const
     };
     if (!QDir::setCurrent(m_folder))
         fail(ENOENT);
+    // QSaveFile refuses a folder in the file's place, and a file the player
+    // cannot write, before any call that would set errno.
+    const QFileInfo existing(path());
+    if (existing.isDir() || (existing.exists() && !existing.isWritable()))
+        fail(EACCES);
     QSaveFile file(path());
+    // A folder the player cannot write keeps its DbData writable: the record
+    // then goes into the file itself, not atomically but not lost either.
+    file.setDirectWriteFallback(true);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         fail(errno);

@@ -26,7 +26,9 @@ public:
     static std::optional<TGameSettings> parse(const QByteArray &contents);
 
     // Replaces the file atomically with the record: a crash or a full disk
-    // during the write leaves the old file whole. Throws IoError.
+    // during the write leaves the old file whole. In a folder the player
+    // cannot write, a DbData they can write is overwritten in place instead.
+    // Throws IoError.
     void store(const TGameSettings &settings) const;
 
 private:

@@ -99,7 +99,7 @@ void tst_BadInput::settingsFolderInsteadOfAFile()
     w->show();
     QVERIFY(w->settings() == w->defaultSettings());
     QVERIFY(!w->close()); // nothing can be written over a folder: the window stays
-    QCOMPARE(m_f->messages.texts.size(), 1);
+    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
     QVERIFY(QFileInfo(m_f->dbData()).isDir());
 }
 
@@ -190,17 +190,28 @@ void tst_BadInput::unwritableProgramFolder()
         QSKIP("root writes into read-only folders");
     TGameSettings old;
     old.Gap = 9;
-    m_f->writeDbData(old.toBytes());
+    m_f->writeDbData(old.toBytes() + QByteArray(32, '\xFF')); // longer than the record it gets
+    // A DbData the player can write takes the record in place.
+    {
+        auto w = m_f->start();
+        w->show();
+        QFile::setPermissions(m_f->dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QVERIFY(w->close());
+        QVERIFY(m_f->messages.texts.isEmpty());
+        QCOMPARE(m_f->readDbData(), w->settings().toBytes());
+    }
+    // One they cannot write keeps the window open.
+    QFile::setPermissions(m_f->dbData(), QFile::ReadOwner);
+    const QByteArray stored = m_f->readDbData();
     auto w = m_f->start();
     w->show();
-    QFile::setPermissions(m_f->dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
     QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
     // Exit still ends the program, and the old file is whole.
     QTimer::singleShot(0, w.get(), [&] { w->N5Click(); });
     QCOMPARE(QApplication::exec(), 0);
-    QCOMPARE(m_f->readDbData(), old.toBytes());
+    QCOMPARE(m_f->readDbData(), stored);
 }
 
 // Permissions only hold for an ordinary user: run as root, the test starts
