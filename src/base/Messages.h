@@ -4,16 +4,22 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 // The one plain message box of the program: modal, centred on the screen,
-// captioned with the application title, word-wrapped text, one OK button and
-// no icon. Tests put their own handler in its place.
+// captioned with the application title (wide enough to show it whole),
+// word-wrapped text, one OK button and no icon. Tests put their own handler
+// in its place.
 class Messages
 {
 public:
     using Handler = std::function<void(const QString &)>;
 
     static void show(const QString &text);
+    // The box that show() runs, built but not shown.
+    static std::unique_ptr<QMessageBox> makeBox(const QString &text);
     // Replaces the box; an empty handler brings the box back. Returns the
     // handler that was in place.
     static Handler setHandler(Handler handler);
