@@ -6,8 +6,9 @@
 
 class QColorDialog;
 
-// The one colour dialog of the settings page. It is never preset, so it
-// opens on the colour chosen last in it.
+// The one colour dialog of the settings page. It is not preset with the
+// colour being changed: it opens on the colour accepted last in it, black
+// before any.
 class ColorDialogChooser : public ColorChooser
 {
 public:
@@ -18,4 +19,5 @@ public:
 
 private:
     std::unique_ptr<QColorDialog> m_dialog;
+    QColor m_accepted = Qt::black;
 };
