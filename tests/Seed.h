@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRandomGenerator>
+#include <QString>
 #include <QtGlobal>
 
 // The seed of a randomised test: TILIMI_SEED when set, so that a failing run

@@ -2,9 +2,11 @@
 
 #include "settings/TGameSettings.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
+#include <QRegion>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,11 +14,12 @@
 
 namespace {
 
-bool onSomeScreen(const QRect &outer)
+// The squared distance between a rectangle and a point, 0 inside it.
+qint64 distance(const QRect &area, const QPoint &p)
 {
-    const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&](const QScreen *s) { return s->geometry().intersects(outer); });
+    const qint64 dx = p.x() < area.left() ? area.left() - p.x() : std::max(0, p.x() - area.right());
+    const qint64 dy = p.y() < area.top() ? area.top() - p.y() : std::max(0, p.y() - area.bottom());
+    return dx * dx + dy * dy;
 }
 
 } // namespace
@@ -32,20 +35,60 @@ WindowPlacement::WindowPlacement(QWidget *window, const QRect &designedOuter,
     m_window->installEventFilter(this);
 }
 
+QList<QRect> WindowPlacement::availableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
+}
+
+QRect WindowPlacement::keptOnScreen(QRect outer, const QList<QRect> &areas, int titleHeight)
+{
+    if (areas.isEmpty())
+        return outer;
+    // The screen it lies on most, or the nearest one to its title bar.
+    const QPoint title(outer.center().x(), outer.top() + titleHeight / 2);
+    const QRect *home = &areas.first();
+    qint64 bestOverlap = -1;
+    for (const QRect &area : areas) {
+        const QRect common = area.intersected(outer);
+        const qint64 overlap = qint64(common.width()) * common.height();
+        if (overlap > bestOverlap
+            || (overlap == 0 && bestOverlap == 0 && distance(area, title) < distance(*home, title))) {
+            bestOverlap = overlap;
+            home = &area;
+        }
+    }
+    outer.setSize(outer.size().boundedTo(home->size()));
+
+    QRegion screens;
+    for (const QRect &area : areas)
+        screens += area;
+    const QRect titleBar(outer.topLeft(), QSize(outer.width(), std::min(titleHeight, outer.height())));
+    if (QRegion(titleBar).subtracted(screens).isEmpty())
+        return outer;
+    outer.moveLeft(std::clamp(outer.left(), home->left(), home->right() + 1 - outer.width()));
+    outer.moveTop(std::clamp(outer.top(), home->top(), home->bottom() + 1 - titleBar.height()));
+    return outer;
+}
+
 void WindowPlacement::restore(const TGameSettings &settings)
 {
-    if (settings.Maximized == 1) {
-        m_window->setWindowState(m_window->windowState() | Qt::WindowMaximized);
-        return;
-    }
     QRect outer(settings.WinLeft, settings.WinTop, settings.WinWidth, settings.WinHeight);
-    const bool sane = outer.width() > 0 && outer.height() > 0 && outer.width() <= 32767
-        && outer.height() <= 32767;
-    if (!sane || !onSomeScreen(outer))
+    const QList<QRect> areas = availableAreas();
+    const bool onSomeScreen = std::any_of(areas.begin(), areas.end(),
+                                          [&](const QRect &area) { return area.intersects(outer); });
+    if (outer.width() <= 0 || outer.height() <= 0 || !onSomeScreen)
         outer = m_designedOuter;
+    // Until the frame is known, the title bar is taken to be as high as the
+    // style draws one.
+    outer = keptOnScreen(outer, areas, m_window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
     m_pendingOuter = outer;
     m_window->move(outer.topLeft());
     m_window->resize(outer.size());
+    if (settings.Maximized == 1)
+        m_window->setWindowState(m_window->windowState() | Qt::WindowMaximized);
 }
 
 void WindowPlacement::storeDesign(TGameSettings &settings) const
@@ -72,22 +115,33 @@ void WindowPlacement::store(TGameSettings &settings) const
 
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window && m_pendingOuter.isValid() && m_window->isVisible()) {
+    // A maximized window has the frame of a maximized window; the normal
+    // placement is fitted once the window is shown in its normal state, after
+    // the window manager has moved it there (a fit before that is undone).
+    if (watched != m_window || !m_pendingOuter.isValid())
+        return false;
+    if (event->type() == QEvent::WindowStateChange)
+        m_awaitingMove = true;
+    else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        m_awaitingMove = false;
+    if (!m_awaitingMove && m_window->isVisible()
+        && !(m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
         const QWindow *handle = m_window->windowHandle();
         if (handle && !handle->frameMargins().isNull())
             fitToFrame();
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }
 
 void WindowPlacement::fitToFrame()
 {
     // The outer size less the frame gives the same outer rectangle on every
     // run, so a placement never drifts from one start to the next.
-    const QRect outer = m_pendingOuter;
+    const QMargins frame = m_window->windowHandle()->frameMargins();
+    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QRect outer = keptOnScreen(m_pendingOuter, availableAreas(), frame.top());
     m_pendingOuter = QRect();
-    const QSize frame = m_window->frameGeometry().size() - m_window->geometry().size();
-    m_window->setMinimumSize(m_designedMinimum - frame);
-    m_window->resize(outer.size() - frame);
+    m_window->setMinimumSize(m_designedMinimum - frameSize);
+    m_window->resize(outer.size() - frameSize);
     m_window->move(outer.topLeft());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QRect>
 
@@ -11,8 +12,9 @@ class QWidget;
 // flag. Qt places a top-level widget by its frame's corner but sizes it by
 // its client area, and the frame's size is only known once the window manager
 // has framed the window; so a stored rectangle is first applied as well as it
-// can be, then fitted exactly when the frame appears. The designed size and
-// the minimum size are outer sizes too.
+// can be, then fitted exactly when the frame appears, and for a window that
+// starts maximized, when it is first restored. The designed size and the
+// minimum size are outer sizes too.
 class WindowPlacement : public QObject
 {
     Q_OBJECT
@@ -21,9 +23,11 @@ public:
     // designedOuter and designedMinimum are in screen pixels.
     WindowPlacement(QWidget *window, const QRect &designedOuter, const QSize &designedMinimum);
 
-    // Puts the window where the record says: maximized, or at its outer
-    // rectangle. A rectangle of no size, over 32767 pixels or wholly off
-    // every screen (a monitor since removed) gives the designed placement.
+    // Puts the window where the record says: at its outer rectangle, then
+    // maximized if it was, so that restoring it returns to that rectangle.
+    // A rectangle of no size, or wholly off every screen (a monitor since
+    // removed), gives the designed placement; one that is too large or has its
+    // title bar off the screens is kept on them (keptOnScreen).
     void restore(const TGameSettings &settings);
     // Writes the designed outer placement into the record.
     void storeDesign(TGameSettings &settings) const;
@@ -31,15 +35,27 @@ public:
     // so the four fields keep the last normal placement.
     void store(TGameSettings &settings) const;
 
+    // The outer rectangle made reachable on screens with these available
+    // areas: a size larger than the area of the screen it lies on most is
+    // fitted to that area, and a window whose title bar (its top titleHeight
+    // rows) is not wholly on the screens is moved, keeping its size, so that
+    // the whole title bar lies on the nearest screen.
+    static QRect keptOnScreen(QRect outer, const QList<QRect> &areas, int titleHeight);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fitToFrame();
+    static QList<QRect> availableAreas();
 
     QWidget *m_window;
     QRect m_designedOuter;
     QSize m_designedMinimum;
-    // The outer rectangle to fit once the frame's size is known.
+    // The outer rectangle to fit once the frame's size is known and the
+    // window is not maximized.
     QRect m_pendingOuter;
+    // A change of state is fitted only once the window manager has moved the
+    // window for it.
+    bool m_awaitingMove = false;
 };

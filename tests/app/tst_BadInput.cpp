@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +76,16 @@ void tst_BadInput::settingsFiles_data()
     QTest::newRow("568 zeros") << QByteArray(568, '\0') << false;
     QTest::newRow("568 of 0xFF") << QByteArray(568, '\xFF') << false;
     QTest::newRow("600 bytes") << good.toBytes() + QByteArray(32, '\xFF') << true;
+    TGameSettings huge = good;
+    huge.WinLeft = huge.WinTop = 0;
+    huge.WinWidth = huge.WinHeight = 32767;
+    QTest::newRow("a window of 32767 by 32767") << huge.toBytes() << true;
+    TGameSettings away = good;
+    away.WinLeft = -300;
+    away.WinTop = -250;
+    away.WinWidth = 700;
+    away.WinHeight = 500;
+    QTest::newRow("a title bar off the screen") << away.toBytes() << true;
 }
 
 void tst_BadInput::settingsFiles()
@@ -84,6 +96,14 @@ void tst_BadInput::settingsFiles()
     {
         auto w = m_f->start();
         w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // The window lies on the screen, title bar and all, and costs what a
+        // window of that size costs.
+        const QRect screen = w->screen()->availableGeometry();
+        QVERIFY(screen.contains(w->frameGeometry()));
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        QVERIFY2(usage.ru_maxrss < 400 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
         QCOMPARE(w->settings().Gap, used ? 12 : 1);
         QCOMPARE(QFile::exists(m_f->dbData()), used);
         QVERIFY(w->close());

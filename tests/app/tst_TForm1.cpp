@@ -153,7 +153,7 @@ void tst_TForm1::closeStoresAndExitDoesNot()
         auto w = m_f->start();
         w->show();
         w->move(40, 30);
-        w->resize(800, 600);
+        w->resize(600, 400);
         outer = w->frameGeometry();
         QVERIFY(w->close());
     }

@@ -122,6 +122,29 @@ void Desktop::moveResize(const QRect &outer)
     pause(400);
 }
 
+void Desktop::setMaximized(bool maximized)
+{
+    const QRect before = clientGeometry();
+    run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-r"), m_window, QStringLiteral("-b"),
+                                   (maximized ? QStringLiteral("add") : QStringLiteral("remove"))
+                                       + QStringLiteral(",maximized_vert,maximized_horz")});
+    waitFor([&] { return clientGeometry() != before; }, 2000);
+    pause(300); // the window fits its frame once restored
+}
+
+bool Desktop::waitFor(const std::function<bool()> &condition, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(50);
+    }
+    return true;
+}
+
 QImage Desktop::screenshot() const
 {
     QProcess p;

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // The game as a person meets it: a copy of the real binary in a folder of its
 // own (where it keeps "DbData"), started in the test's X server, driven with
 // xdotool and wmctrl, and looked at through screenshots.
@@ -30,6 +32,10 @@ public:
     // The window's client area (below the title bar, menu bar included).
     QRect clientGeometry() const;
     void moveResize(const QRect &outer);
+    // Maximizes or restores the window through the window manager.
+    void setMaximized(bool maximized);
+    // Waits until the condition holds, looking every 50 ms; false after ms.
+    static bool waitFor(const std::function<bool()> &condition, int ms = 5000);
 
     QImage screenshot() const;
     void click(const QPoint &screenPos, int button = 1);

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void placementComesBack();
     void exitLeavesTheFile();
     void shortFileIsGoneAfterStartUp();
+    void maximizedStartKeepsTheNormalPlacement();
+    void placementIsKeptReachable();
 };
 
 void tst_e2e_startup::firstStartAndClose()
@@ -109,6 +111,61 @@ void tst_e2e_startup::shortFileIsGoneAfterStartUp()
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
     QCOMPARE(desktop.readDbData().size(), 568);
+}
+
+namespace {
+QRect placement(const QByteArray &record)
+{
+    TGameSettings s;
+    TGameSettings::fromBytes(record, s);
+    return QRect(s.WinLeft, s.WinTop, s.WinWidth, s.WinHeight);
+}
+} // namespace
+
+void tst_e2e_startup::maximizedStartKeepsTheNormalPlacement()
+{
+    Desktop desktop;
+    TGameSettings s;
+    s.WinLeft = 200;
+    s.WinTop = 150;
+    s.WinWidth = 700;
+    s.WinHeight = 500;
+    s.Maximized = 1;
+    desktop.writeDbData(s.toBytes());
+    QVERIFY(desktop.start());
+    QVERIFY(desktop.clientGeometry().width() > 1200); // maximized on the 1280-pixel screen
+    desktop.setMaximized(false);
+    desktop.closeWindow();
+    QVERIFY(desktop.waitForExit());
+    QCOMPARE(placement(desktop.readDbData()), QRect(200, 150, 700, 500));
+    QCOMPARE(int(desktop.readDbData()[28]), 0);
+
+    // The minimum size is one of the outer frame too: 600 by 400 at 120 dpi.
+    QVERIFY(desktop.start());
+    desktop.moveResize(QRect(200, 150, 100, 100));
+    desktop.closeWindow();
+    QVERIFY(desktop.waitForExit());
+    QCOMPARE(placement(desktop.readDbData()).size(), QSize(480, 320));
+}
+
+void tst_e2e_startup::placementIsKeptReachable()
+{
+    // Too large for the screen, and with the title bar above the top left.
+    const QRect stored[] = {QRect(0, 0, 32767, 32767), QRect(-300, -250, 700, 500)};
+    const QRect kept[] = {QRect(0, 0, 1280, 800), QRect(0, 0, 700, 500)};
+    for (int i = 0; i < 2; ++i) {
+        Desktop desktop;
+        TGameSettings s;
+        s.WinLeft = stored[i].x();
+        s.WinTop = stored[i].y();
+        s.WinWidth = stored[i].width();
+        s.WinHeight = stored[i].height();
+        desktop.writeDbData(s.toBytes());
+        QVERIFY(desktop.start());
+        desktop.closeWindow();
+        QVERIFY(desktop.waitForExit());
+        QCOMPARE(placement(desktop.readDbData()), kept[i]);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_e2e_startup)
