@@ -6,7 +6,7 @@ class QLineEdit;
 class UpDown;
 
 // A labelled number: a panel with a left-aligned caption, a read-only edit
-// and up-down arrows bound to it.
+// and up-down arrows bound to it; Up and Down in the edit step it too.
 class NumberField : public TPanel
 {
     Q_OBJECT
@@ -21,6 +21,9 @@ public:
     // really changes.
     void setValue(int value);
     int value() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *m_edit;

@@ -103,28 +103,45 @@ void tst_SettingsPage::bevelCycleReturnsAfterFourPresses()
 
 void tst_SettingsPage::arrowsStopAtTheirLimits_data()
 {
-    QTest::addColumn<int>("field");
+    QTest::addColumn<QByteArray>("field");
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
-    QTest::newRow("concealed bevel width") << 9 << 1 << 10;
-    QTest::newRow("revealed bevel width") << 10 << 1 << 10;
-    QTest::newRow("gap") << 4 << 0 << 15;
+    QTest::addColumn<bool>("byKeys");
+    for (bool byKeys : {false, true}) {
+        const char *how = byKeys ? ", Up and Down keys" : ", arrows";
+        QTest::addRow("concealed bevel width%s", how) << QByteArray("Panel9") << 1 << 10 << byKeys;
+        QTest::addRow("revealed bevel width%s", how) << QByteArray("Panel10") << 1 << 10 << byKeys;
+        QTest::addRow("gap%s", how) << QByteArray("Panel4") << 0 << 15 << byKeys;
+    }
 }
 
 void tst_SettingsPage::arrowsStopAtTheirLimits()
 {
-    QFETCH(int, field);
+    QFETCH(QByteArray, field);
     QFETCH(int, min);
     QFETCH(int, max);
+    QFETCH(bool, byKeys);
     Fixture f;
-    NumberField *n = field == 9 ? part<NumberField>(&f.page, "Panel9") : field == 10 ? part<NumberField>(&f.page, "Panel10") : part<NumberField>(&f.page, "Panel4");
+    NumberField *n = part<NumberField>(&f.page, field.constData());
+    if (byKeys) {
+        f.page.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.page));
+        n->edit()->setFocus();
+    }
+    // Keys go through the window, as the player's do, to the focused edit.
+    const auto step = [&](bool up) {
+        if (byKeys)
+            QTest::keyClick(f.page.windowHandle(), up ? Qt::Key_Up : Qt::Key_Down);
+        else
+            up ? n->upDown()->stepUp() : n->upDown()->stepDown();
+    };
     for (int i = 0; i < 30; ++i)
-        n->upDown()->stepUp();
+        step(true);
     QCOMPARE(n->edit()->text(), QString::number(max));
-    n->upDown()->stepDown();
+    step(false);
     QCOMPARE(n->value(), max - 1);
     for (int i = 0; i < 30; ++i)
-        n->upDown()->stepDown();
+        step(false);
     QCOMPARE(n->edit()->text(), QString::number(min));
 }
 
