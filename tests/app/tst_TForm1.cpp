@@ -4,6 +4,7 @@
 #include "base/Messages.h"
 #include "app/TForm1.h"
 #include "widgets/tcl.h"
+#include "music/Music.h"
 #include "picture/PicturePage.h"
 #include "picture/TImage.h"
 #include "settings/SettingsFile.h"
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void clickOnTheBackgroundStopsTheDemonstration();
     void picturePageRemembersItsPicture();
     void escapedErrorsReachTheBox();
+    void timerIntervals();
 
 private:
     std::unique_ptr<TestWindow> m_f;
@@ -478,6 +480,18 @@ void tst_TForm1::clickOnTheBackgroundStopsTheDemonstration()
     QVERIFY(!w->game().timer5().isEnabled());
     QCOMPARE(w->game().MoveCount(), 1);
     QVERIFY(w->game().tile(2, 2).FaceUp);
+}
+
+void tst_TForm1::timerIntervals()
+{
+    auto w = m_f->start();
+    const Game &g = w->game();
+    QCOMPARE(g.timer1().interval(), 110);  // the compare after a reveal
+    QCOMPARE(g.timer3().interval(), 55);   // the removal after a match
+    QCOMPARE(g.timer4().interval(), 2000); // the next board after a win
+    QCOMPARE(g.timer5().interval(), 500);  // a move of the demonstration
+    QCOMPARE(part<GameTimer>(w, "Timer2")->interval(), 220); // the second start-up pass
+    QCOMPARE(w->music().tmNotify().interval(), 1000);        // the replay of the music
 }
 
 QTEST_MAIN(tst_TForm1)

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -114,6 +115,7 @@ class tst_Game : public QObject
 private Q_SLOTS:
     void deal_data();
     void deal();
+    void goldenDeal();
     void smallAfterLargeHidesTheOuterTiles();
     void layout();
     void shrinkSteps();
@@ -176,6 +178,30 @@ void tst_Game::deal()
             QCOMPARE(n, 2);
             QVERIFY(palette.count(colour));
         }
+    }
+}
+
+void tst_Game::goldenDeal()
+{
+    // One seed, both sizes: every colour's place, as palette indices (row by
+    // row of the palette), and the generator after the 400 draws of a deal.
+    const struct { bool small; std::vector<int> board; } deals[] = {
+        {true, {20, 22, 4, 20, 18, 18, 12, 5, 4, 23, 15, 23, 8, 17, 9, 12, 9, 17, 22, 13, 13, 8, 15, 5}},
+        {false, {15, 0, 15, 11, 21, 23, 2, 9, 1, 13, 19, 20, 4, 14, 9, 3, 22, 7, 19, 16, 18, 8, 0, 17,
+                 12, 18, 7, 4, 10, 12, 6, 16, 5, 23, 17, 8, 3, 1, 20, 5, 2, 10, 14, 13, 21, 6, 11, 22}},
+    };
+    for (const auto &deal : deals) {
+        Fixture f(deal.small);
+        f.random.seed(20261208u);
+        f.game.New();
+        QCOMPARE(f.random.state(), 2870939080u);
+        std::vector<int> board;
+        for (int r = 1; r <= f.settings.Rows; ++r)
+            for (int c = 1; c <= f.settings.Cols; ++c)
+                for (int i = 0; i < 24; ++i)
+                    if (Palette::Colors[i / 8][i % 8] == f.game.tile(r, c).PairColor)
+                        board.push_back(i);
+        QCOMPARE(board, deal.board);
     }
 }
 
