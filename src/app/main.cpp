@@ -1,4 +1,5 @@
 #include "TForm1.h"
+#include "settings/SettingsFolder.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,7 +18,9 @@ int main(int argc, char *argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    TForm1 window(TForm1::Environment{});
+    TForm1::Environment environment;
+    environment.programFolder = SettingsFolder::forProgram(QCoreApplication::applicationDirPath());
+    TForm1 window(environment);
     window.show();
     return app.exec();
 }

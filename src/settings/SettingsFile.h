@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// The settings file "DbData" in the program's folder: one 568-byte record.
+// The settings file "DbData" in the folder SettingsFolder chose: one
+// 568-byte record.
 class SettingsFile
 {
 public:
@@ -26,7 +27,8 @@ public:
     static std::optional<TGameSettings> parse(const QByteArray &contents);
 
     // Replaces the file atomically with the record: a crash or a full disk
-    // during the write leaves the old file whole. Throws IoError.
+    // during the write leaves the old file whole. Makes the folder first when
+    // it is SettingsFolder::configFolder(). Throws IoError.
     void store(const TGameSettings &settings) const;
 
 private:
