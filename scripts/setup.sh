@@ -16,6 +16,8 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(xvfb xauth openbox wmctrl xdotool imagemagick x11-utils)
     # The fuzz target and its runtime.
     packages+=(clang libclang-rt-14-dev)
+    # The install test's validators, and what makes and checks the package.
+    packages+=(desktop-file-utils appstream dpkg-dev lintian)
 fi
 
 missing=()

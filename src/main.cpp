@@ -1,6 +1,9 @@
 #include "app/TForm1.h"
+#include "settings/SettingsFolder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -12,12 +15,22 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tilimi"));
     QApplication::setApplicationDisplayName(TForm1::title());
+    // The icon the install puts in the icon theme, in all its sizes, for the
+    // title bar, the task bar and the window switcher; the desktop id lets
+    // the desktop match the window with its entry.
+    QIcon icon;
+    for (const QFileInfo &png : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
+        icon.addFile(png.filePath());
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral(TILIMI_APP_ID));
     // The program speaks Russian, and so do the colour and file dialogs.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    TForm1 window(TForm1::Environment{});
+    TForm1::Environment environment;
+    environment.programFolder = SettingsFolder::forProgram(QCoreApplication::applicationDirPath());
+    TForm1 window(environment);
     window.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "IoError.h"
+#include "SettingsFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +49,14 @@ void SettingsFile::store(const TGameSettings &settings) const
     const auto fail = [](int error) {
         throw IoError(IoError::textFor(error ? error : EIO));
     };
+    // An installed copy's folder in the player's configuration is made at
+    // the first store, so a session that is never closed leaves nothing
+    // behind; a program folder that has gone stays an error.
+    if (m_folder == SettingsFolder::configFolder()) {
+        errno = 0;
+        if (!QDir().mkpath(m_folder))
+            fail(errno);
+    }
     if (!QDir::setCurrent(m_folder))
         fail(ENOENT);
     // QSaveFile refuses a folder in the file's place, and a file the player

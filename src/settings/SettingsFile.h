@@ -6,7 +6,8 @@
 
 #include <optional>
 
-// The settings file "DbData" in the program's folder: one 568-byte record.
+// The settings file "DbData" in the folder SettingsFolder chose: one
+// 568-byte record.
 class SettingsFile
 {
 public:
@@ -28,6 +29,7 @@ public:
     // Replaces the file atomically with the record: a crash or a full disk
     // during the write leaves the old file whole. In a folder the player
     // cannot write, a DbData they can write is overwritten in place instead.
+    // Makes the folder first when it is SettingsFolder::configFolder().
     // Throws IoError.
     void store(const TGameSettings &settings) const;
 

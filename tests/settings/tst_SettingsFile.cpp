@@ -1,6 +1,7 @@
 #include "Seed.h"
 #include "settings/IoError.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void storeWritesOneRecord();
     void storeIntoReadOnlyFolder();
     void storeIntoMissingFolderFails();
+    void storeMakesTheMissingConfigurationFolder();
 
 private:
     void write(const QByteArray &bytes);
@@ -230,6 +232,15 @@ void tst_SettingsFile::storeIntoMissingFolderFails()
 {
     const SettingsFile file(m_dir->filePath(QStringLiteral("gone")));
     QVERIFY_THROWS_EXCEPTION(IoError, file.store(defaults()));
+}
+
+void tst_SettingsFile::storeMakesTheMissingConfigurationFolder()
+{
+    qputenv("XDG_CONFIG_HOME", m_dir->filePath(QStringLiteral("new/config")).toUtf8());
+    const SettingsFile file(SettingsFolder::configFolder());
+    file.store(defaults());
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(QFileInfo(file.path()).size(), 568);
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsFile)
