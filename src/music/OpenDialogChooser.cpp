@@ -2,10 +2,13 @@
 
 #include "widgets/DialogPlacement.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 
 const QStringList OpenDialogChooser::Descriptions = {
     QStringLiteral("Музыкальные файлы   *.mp?,    *.wav "),
@@ -32,6 +35,15 @@ QFileDialog *OpenDialogChooser::dialog(QWidget *window)
     m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
     m_dialog->setNameFilters(Filters);
     m_dialog->setSizeGripEnabled(true);
+    // A name typed at a person's pace brings up the list of completions,
+    // and Return closes the dialog without closing the list: it would stay
+    // on the screen and catch the next click.
+    QObject::connect(m_dialog.get(), &QDialog::finished, m_dialog.get(), [d = m_dialog.get()] {
+        for (QCompleter *completer : d->findChildren<QCompleter *>()) {
+            if (QWidget *list = completer->popup())
+                list->hide();
+        }
+    });
     // The dialog folds runs of blanks in the filters it is given; the list
     // shows the descriptions as they stand.
     if (auto *types = m_dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
@@ -45,9 +57,20 @@ bool OpenDialogChooser::choose(QWidget *window, QString &path)
 {
     QFileDialog *d = dialog(window);
     d->setDirectory(QDir::currentPath());
-    d->selectNameFilter(Filters[m_lastFilter]);
-    if (!m_lastPath.isEmpty())
+    // The list shows the descriptions, so the entry is found by its
+    // description; the dialog still filters by the matching filter.
+    d->selectNameFilter(Descriptions[m_lastFilter]);
+    if (!m_lastPath.isEmpty()) {
         d->selectFile(m_lastPath);
+    } else {
+        // Nothing chosen yet: what a cancelled dialog was left holding is
+        // not proposed. The name goes first, as an empty name selects the
+        // folder itself in the list.
+        if (auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->clear();
+        if (auto *files = d->findChild<QAbstractItemView *>(QStringLiteral("listView")))
+            files->clearSelection();
+    }
     d->adjustSize();
     placeDialog(d, window);
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty())

@@ -8,9 +8,10 @@
 
 class QFileDialog;
 
-// The open-file dialog of the Music menu: two filter entries, the entry used
-// last selected again, the path chosen last proposed, starting in the current
-// folder and leaving the chosen file's folder current.
+// The open-file dialog of the Music menu: two filter entries, the entry of
+// the last confirmed choice selected again and its path proposed (nothing
+// before one), whatever cancelled dialogs were left with; starting in the
+// current folder and leaving the chosen file's folder current.
 class OpenDialogChooser : public MusicChooser
 {
 public:

@@ -1,10 +1,13 @@
 #include "music/OpenDialogChooser.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +18,7 @@ class tst_OpenDialogChooser : public QObject
 
 private Q_SLOTS:
     void filtersAndMemory();
+    void completionListGoesWithTheDialog();
 };
 
 void tst_OpenDialogChooser::filtersAndMemory()
@@ -32,29 +36,69 @@ void tst_OpenDialogChooser::filtersAndMemory()
     QCOMPARE(types->itemText(0), QStringLiteral("Музыкальные файлы   *.mp?,    *.wav "));
     QCOMPARE(types->itemText(1), QStringLiteral("Все файлы   *.*"));
 
-    // The player picks "all files" and the song, and confirms.
+    // Each opening notes the folder, the entry and the files proposed, then
+    // leaves the entry and the name as given, and confirms or cancels.
+    auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
     QStringList seen;
+    const auto answer = [&](int type, const QString &typed, bool accept) {
+        QTimer::singleShot(0, d, [=, &seen] {
+            seen = QStringList{d->directory().absolutePath(), QString::number(types->currentIndex()),
+                               d->selectedFiles().join(QLatin1Char('|'))};
+            types->setCurrentIndex(type);
+            name->setText(typed);
+            QMetaObject::invokeMethod(d, accept ? "accept" : "reject");
+        });
+    };
+    QString path;
+    // Cancelled before any choice: neither its entry nor its name stays.
+    answer(1, QStringLiteral("song.mp3"), false);
+    QVERIFY(!chooser.choose(nullptr, path));
+    QCOMPARE(seen, (QStringList{dir.path(), QStringLiteral("0"), QString()}));
+    // The player picks "all files" and the song, and confirms.
+    answer(1, QStringLiteral("song.mp3"), true);
+    QVERIFY(chooser.choose(nullptr, path));
+    QCOMPARE(seen, (QStringList{dir.path(), QStringLiteral("0"), QString()}));
+    QCOMPARE(path, song);
+    QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+
+    // Next times: the entry used last and the path chosen last, whatever
+    // the cancelled dialogs were left with.
+    QDir::setCurrent(QDir::tempPath());
+    for (const QString &typed : {QStringLiteral("other.mp3"), QString()}) {
+        answer(0, typed, false);
+        QVERIFY(!chooser.choose(nullptr, path));
+        QCOMPARE(seen, (QStringList{dir.path(), QStringLiteral("1"), song}));
+        QCOMPARE(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
+    }
+}
+
+// Typed at a person's pace, a name brings up the list of completions; it
+// must not stay on the screen, catching the next click, once the dialog is
+// gone.
+void tst_OpenDialogChooser::completionListGoesWithTheDialog()
+{
+    QTemporaryDir dir;
+    const QString song = dir.filePath(QStringLiteral("song.mp3"));
+    QFile(song).open(QIODevice::WriteOnly);
+    QDir::setCurrent(dir.path());
+    OpenDialogChooser chooser;
+    QFileDialog *d = chooser.dialog(nullptr);
+    auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name && name->completer());
+    QWidget *list = name->completer()->popup();
     QTimer::singleShot(0, d, [&] {
-        seen << d->directory().absolutePath() << QString::number(types->currentIndex());
-        types->setCurrentIndex(1);
-        d->selectFile(song);
-        QMetaObject::invokeMethod(d, "accept");
+        QApplication::setActiveWindow(d);
+        name->setFocus();
+        name->setText(song);
+        list->show();
+        QTest::keyClick(list, Qt::Key_Return);
+        if (d->isVisible()) // Return did not confirm: the choice fails
+            QMetaObject::invokeMethod(d, "reject");
     });
     QString path;
     QVERIFY(chooser.choose(nullptr, path));
-    QCOMPARE(path, song);
-    QCOMPARE(seen, (QStringList{dir.path(), QStringLiteral("0")}));
-    QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
-
-    // Next time: the entry used last, the path chosen last; cancelled.
-    QDir::setCurrent(QDir::tempPath());
-    QTimer::singleShot(0, d, [&] {
-        seen = {QString::number(types->currentIndex()), d->selectedFiles().value(0)};
-        QMetaObject::invokeMethod(d, "reject");
-    });
-    QVERIFY(!chooser.choose(nullptr, path));
-    QCOMPARE(seen, (QStringList{QStringLiteral("1"), song}));
-    QCOMPARE(QDir::currentPath(), QDir(QDir::tempPath()).canonicalPath());
+    QVERIFY(!list->isVisible());
 }
 
 QTEST_MAIN(tst_OpenDialogChooser)
