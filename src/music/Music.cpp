@@ -61,6 +61,7 @@ void Music::N14Click()
     const QString dir = m_settings.MusicDir.path();
     if (!dir.isEmpty())
         QDir::setCurrent(dir);
+    const QString startedIn = QDir::currentPath();
     QString path;
     if (!m_chooser->choose(m_window, path))
         return;
@@ -72,6 +73,9 @@ void Music::N14Click()
         m_settings.MusicDir.assignPath(QDir::currentPath());
         m_settings.MusicFile.assignPath(path);
     } catch (const std::exception &) {
+        // The chooser made the file's folder current; a file that does not
+        // play must not move the next dialog there.
+        QDir::setCurrent(startedIn);
         Messages::show(openFailedMessage());
     }
 }

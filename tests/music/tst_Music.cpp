@@ -153,6 +153,15 @@ void tst_Music::unplayableFileShowsTheMessage()
     f.music.N20Click();
     QCOMPARE(f.messages.size(), 2);
     QCOMPARE(f.music.mediaPlayer1().Tag(), 0);
+
+    // Before any choice succeeded: the next dialog opens where the failed
+    // one did, not in the failed file's folder.
+    Fixture first;
+    QDir::setCurrent(QDir::tempPath());
+    first.chooser.answers = {text.fileName(), QString()};
+    first.music.N14Click();
+    first.music.N14Click();
+    QCOMPARE(first.chooser.startedIn, QDir(QDir::tempPath()).canonicalPath());
 }
 
 void tst_Music::loopsWithASecondOfSilence()
