@@ -1,9 +1,19 @@
 #include "BoardView.h"
 
+#include "widgets/FocusCue.h"
 #include "widgets/PanelStyleBridge.h"
+#include "widgets/SchemeColor.h"
 #include "widgets/tcl.h"
 
 #include <QAction>
+#include <QKeyEvent>
+
+namespace {
+
+// How far the cue lies inside a tile's interior, clear of its rings.
+constexpr int CueInset = 2;
+
+} // namespace
 
 BoardView::BoardView(QWidget *client, const TCustomPanel &concealedSample,
                      const TCustomPanel &revealedSample, QAction *timeItem, QAction *countItem)
@@ -24,9 +34,103 @@ void BoardView::createTiles()
         for (int c = 1; c <= Game::MaxCols; ++c) {
             auto *t = new tcl(r, c, m_client);
             connect(t, &tcl::MouseDown, this, &BoardView::tilePressed);
+            connect(t, &tcl::MouseDown, this, &BoardView::hideCue);
             m_tiles[r - 1][c - 1] = t;
         }
     }
+    // Made after the tiles, so that it lies above them.
+    m_cueMark = new FocusCue(m_client);
+}
+
+void BoardView::takeKeys(TCustomPanel &background, const Game &game)
+{
+    m_background = &background;
+    m_game = &game;
+    background.installEventFilter(this);
+}
+
+bool BoardView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_background && hasTiles()) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (keyPressed(*static_cast<QKeyEvent *>(event)))
+                return true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            hideCue();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// True for a key the board takes; any other goes on its way (the menus'
+// mnemonics, Alt).
+bool BoardView::keyPressed(const QKeyEvent &key)
+{
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        m_cue.step(0, -1);
+        break;
+    case Qt::Key_Right:
+        m_cue.step(0, 1);
+        break;
+    case Qt::Key_Up:
+        m_cue.step(-1, 0);
+        break;
+    case Qt::Key_Down:
+        m_cue.step(1, 0);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (!m_cue.isShown())
+            return false;
+        // A held key presses once, as a held mouse button does; a vanished
+        // tile, hidden from the mouse, takes no press either.
+        const tcl *t = tile(m_cue.row(), m_cue.col());
+        if (!key.isAutoRepeat() && !t->isHidden())
+            Q_EMIT tilePressed(t->Row(), t->Col());
+        return true;
+    }
+    default:
+        return false;
+    }
+    placeCue();
+    return true;
+}
+
+void BoardView::hideCue()
+{
+    m_cue.hide();
+    placeCue();
+}
+
+void BoardView::placeCue()
+{
+    if (!m_game || !m_cueMark)
+        return;
+    // Every change of the board comes through here, a new size included.
+    m_cue.setBoard(m_game->rows(), m_game->cols());
+    if (!m_cue.isShown()) {
+        m_cueMark->hide();
+        return;
+    }
+    // Inside the interior of the tile under it, following the tile; where
+    // the tile has vanished, where it was laid out, on the background.
+    const tcl *t = tile(m_cue.row(), m_cue.col());
+    const bool present = !t->isHidden();
+    const QRect bounds = present ? t->geometry() : m_game->cellBounds(t->Row(), t->Col());
+    const int inset = t->childArea().x() + CueInset;
+    const TCustomPanel &under = present ? static_cast<const TCustomPanel &>(*t) : *m_background;
+    m_cueMark->place(bounds.adjusted(inset, inset, -inset, -inset),
+                     toQColor(under.Color(), under.palette()));
 }
 
 QSize BoardView::clientSize() const
@@ -59,6 +163,7 @@ void BoardView::tileChanged(const TileState &state)
         t->display(state.Style, state.Color, QRect(state.Left, state.Top, state.Width, state.Height),
                    state.Visible);
     }
+    placeCue();
 }
 
 void BoardView::setTimeCaption(const QString &text)

@@ -2,19 +2,23 @@
 
 #include "game/Game.h"
 #include "game/GameView.h"
+#include "game/KeyboardCue.h"
 
 #include <QObject>
 
 #include <array>
 
+class FocusCue;
 class QAction;
+class QKeyEvent;
 class TCustomPanel;
 class tcl;
 
 // The board as the player sees it: the 48 tile widgets above the game page,
 // the results in the menu bar, and the two sample panels of the settings page
 // as the live source of the concealed and revealed looks. It shows what the
-// game decides and passes presses on; it decides nothing itself.
+// game decides and passes presses on; it decides nothing itself. Presses come
+// from the mouse on a tile, or from the keyboard on the tile under the cue.
 class BoardView : public QObject, public GameView
 {
     Q_OBJECT
@@ -28,6 +32,11 @@ public:
     // The 48 widgets, made once, after the pages so that they lie above the
     // game page.
     void createTiles();
+    // The keyboard's way onto the board of game: keys that reach background,
+    // the game page that holds the keyboard while in front, move the cue and
+    // press the tile under it; a mouse press on the board hides the cue.
+    void takeKeys(TCustomPanel &background, const Game &game);
+    const KeyboardCue &cue() const { return m_cue; }
     bool hasTiles() const { return m_tiles[0][0] != nullptr; }
     tcl *tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
 
@@ -39,15 +48,26 @@ public:
     void setTimeCaption(const QString &text) override;
     void setCountCaption(const QString &text) override;
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 Q_SIGNALS:
-    // A mouse press on a tile, by row and column from 1.
+    // A press on a tile, by row and column from 1: a mouse press, or Space or
+    // Enter on the tile under the cue.
     void tilePressed(int row, int col);
 
 private:
+    bool keyPressed(const QKeyEvent &key);
+    void hideCue();
+    void placeCue();
+
     QWidget *m_client;
     const TCustomPanel &m_concealedSample;
     const TCustomPanel &m_revealedSample;
     QAction *m_timeItem;
     QAction *m_countItem;
     std::array<std::array<tcl *, Game::MaxCols>, Game::MaxRows> m_tiles{};
+    TCustomPanel *m_background = nullptr;
+    const Game *m_game = nullptr;
+    KeyboardCue m_cue;
+    FocusCue *m_cueMark = nullptr;
 };

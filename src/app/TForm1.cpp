@@ -50,6 +50,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
     connect(m_board, &BoardView::tilePressed, this,
             [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
+    m_board->takeKeys(*Panel1, *m_game);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 

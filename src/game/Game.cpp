@@ -113,22 +113,26 @@ void Game::Large()
 
 void Game::Layout()
 {
-    const QSize client = m_view.clientSize();
-    const int g = m_settings.Gap;
-    const int rows = m_settings.Rows;
-    const int cols = m_settings.Cols;
-    const int pitchX = int(std::trunc(double(client.width() - g) / cols));
-    const int pitchY = int(std::trunc(double(client.height() - g) / rows));
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= cols; ++c) {
+    for (int r = 1; r <= m_settings.Rows; ++r) {
+        for (int c = 1; c <= m_settings.Cols; ++c) {
             TileState &t = at(r, c);
-            t.Left = (c - 1) * pitchX + g;
-            t.Top = (r - 1) * pitchY + g;
-            t.Width = pitchX - g;
-            t.Height = pitchY - g;
+            const QRect bounds = cellBounds(r, c);
+            t.Left = bounds.x();
+            t.Top = bounds.y();
+            t.Width = bounds.width();
+            t.Height = bounds.height();
             changed(r, c);
         }
     }
+}
+
+QRect Game::cellBounds(int row, int col) const
+{
+    const QSize client = m_view.clientSize();
+    const int g = m_settings.Gap;
+    const int pitchX = int(std::trunc(double(client.width() - g) / m_settings.Cols));
+    const int pitchY = int(std::trunc(double(client.height() - g) / m_settings.Rows));
+    return QRect((col - 1) * pitchX + g, (row - 1) * pitchY + g, pitchX - g, pitchY - g);
 }
 
 void Game::ConcealTile(int row, int col)

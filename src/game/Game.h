@@ -7,6 +7,7 @@
 #include "settings/TGameSettings.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <array>
 #include <cstdint>
@@ -36,6 +37,12 @@ public:
     void Small();       // Игра ▸ Малая: 6 by 4, then New
     void Large();       // Игра ▸ Большая: 8 by 6, then New
     void Layout();      // places the tiles in play in the client area
+    // The size of the board in play, and the place Layout gives its tile at
+    // row, col in the client area as it is now; the place outlasts the tile
+    // when it vanishes.
+    int rows() const { return m_settings.Rows; }
+    int cols() const { return m_settings.Cols; }
+    QRect cellBounds(int row, int col) const;
     void ConcealTile(int row, int col); // the look of the concealed sample, face down
     void RevealTile(int row, int col);  // the look of the revealed sample in the tile's own colour
     // Conceals every tile in play, removed ones included, and starts the turn

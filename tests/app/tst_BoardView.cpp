@@ -1,0 +1,204 @@
+#include "TestWindow.h"
+#include "base/GameTimer.h"
+#include "widgets/FocusCue.h"
+#include "widgets/tcl.h"
+
+#include <QTest>
+
+// The board from the keyboard, through real key events on a shown window.
+class tst_BoardView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void arrowsMoveTheCueOverTheBoardInPlay();
+    void spaceAndEnterPressLikeTheMouse();
+    void aMousePressHidesTheCue();
+    void theCueLeavesRingsAndGapsAlone();
+
+private:
+    void type(std::initializer_list<Qt::Key> keys);
+    // Shows the cue if it is hidden, then moves it from where it is to row, col.
+    void goTo(int row, int col);
+    QPoint cueAt() const { return {m_w->board().cue().col(), m_w->board().cue().row()}; }
+    FocusCue *mark() const { return m_w->findChild<FocusCue *>(); }
+    QImage client() const { return m_w->clientArea()->grab().toImage(); }
+
+    std::unique_ptr<TestWindow> m_f;
+    std::unique_ptr<TForm1> m_w;
+};
+
+void tst_BoardView::init()
+{
+    m_f = std::make_unique<TestWindow>();
+    m_w = m_f->start();
+    m_w->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+    QTRY_VERIFY(!part<GameTimer>(m_w, "Timer2")->isEnabled());
+}
+
+void tst_BoardView::cleanup()
+{
+    m_w.reset();
+    m_f.reset();
+}
+
+void tst_BoardView::type(std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(m_w->windowHandle(), key);
+}
+
+void tst_BoardView::goTo(int row, int col)
+{
+    if (!m_w->board().cue().isShown())
+        type({Qt::Key_Down});
+    while (cueAt() != QPoint(col, row)) {
+        const QPoint at = cueAt();
+        type({row > at.y() ? Qt::Key_Down : row < at.y() ? Qt::Key_Up
+              : col > at.x() ? Qt::Key_Right : Qt::Key_Left});
+    }
+}
+
+void tst_BoardView::arrowsMoveTheCueOverTheBoardInPlay()
+{
+    QVERIFY(!mark()->isVisible());
+    type({Qt::Key_Right});
+    QCOMPARE(cueAt(), QPoint(1, 1)); // the first arrow only shows it
+    QVERIFY(mark()->isVisible());
+    type({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left});
+    QCOMPARE(cueAt(), QPoint(2, 2));
+    for (int i = 0; i < 8; ++i)
+        type({Qt::Key_Right, Qt::Key_Down});
+    QCOMPARE(cueAt(), QPoint(6, 4));
+    QVERIFY(m_w->board().tile(4, 6)->geometry().contains(mark()->geometry()));
+
+    // A larger board keeps the position; a smaller one takes the nearest.
+    part<QAction>(m_w, "N3")->trigger();
+    QCOMPARE(cueAt(), QPoint(6, 4));
+    for (int i = 0; i < 3; ++i)
+        type({Qt::Key_Right, Qt::Key_Down});
+    QCOMPARE(cueAt(), QPoint(8, 6));
+    QVERIFY(m_w->board().tile(6, 8)->geometry().contains(mark()->geometry()));
+    m_w->Defaults();
+    QCOMPARE(cueAt(), QPoint(6, 4));
+    QVERIFY(m_w->board().tile(4, 6)->geometry().contains(mark()->geometry()));
+    QVERIFY(mark()->isVisible());
+}
+
+void tst_BoardView::spaceAndEnterPressLikeTheMouse()
+{
+    Game &g = m_w->game();
+    type({Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter});
+    QCOMPARE(g.MoveCount(), 0);
+    QVERIFY(!g.tile(1, 1).FaceUp);
+
+    type({Qt::Key_Down, Qt::Key_Space});
+    QVERIFY(g.tile(1, 1).FaceUp);
+    // During the compare a press is counted and reveals nothing, as a click.
+    type({Qt::Key_Right, Qt::Key_Return});
+    QCOMPARE(g.MoveCount(), 2);
+    QVERIFY(!g.tile(1, 2).FaceUp);
+    QTRY_VERIFY(!g.timer1().isEnabled() && !g.timer3().isEnabled());
+    g.ToggleDemo();
+    QTest::keyClick(m_w->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(g.MoveCount(), 3);
+    QVERIFY(g.tile(1, 2).FaceUp);
+    QVERIFY(!g.timer5().isEnabled());
+    QTRY_VERIFY(!g.timer1().isEnabled() && !g.timer3().isEnabled());
+
+    // A pair matched from the keyboard vanishes; on its place the cue stays
+    // where the tile was, and a press does nothing.
+    QPoint partner;
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if (QPoint(c, r) != QPoint(2, 1) && g.tile(r, c).PairColor == g.tile(1, 2).PairColor)
+                partner = {c, r};
+    const QRect onTile = mark()->geometry();
+    goTo(partner.y(), partner.x());
+    type({Qt::Key_Space});
+    QTRY_VERIFY(!g.tile(1, 2).Visible && !g.tile(partner.y(), partner.x()).Visible);
+    goTo(1, 2);
+    QCOMPARE(mark()->geometry(), onTile);
+    QVERIFY(mark()->isVisible());
+    const int count = g.MoveCount();
+    type({Qt::Key_Space, Qt::Key_Return});
+    QCOMPARE(g.MoveCount(), count);
+}
+
+void tst_BoardView::aMousePressHidesTheCue()
+{
+    Game &g = m_w->game();
+    type({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+    QTest::mousePress(m_w->board().tile(3, 3), Qt::LeftButton);
+    QVERIFY(g.tile(3, 3).FaceUp);
+    QVERIFY(!mark()->isVisible());
+    type({Qt::Key_Space});
+    QCOMPARE(g.MoveCount(), 1);
+    type({Qt::Key_Down});
+    QCOMPARE(cueAt(), QPoint(3, 1)); // back where it was
+
+    auto *background = part<TCustomPanel>(m_w, "Panel1");
+    QTest::mouseClick(background, Qt::LeftButton, {}, background->rect().bottomRight() - QPoint(1, 1));
+    QVERIFY(!mark()->isVisible());
+    type({Qt::Key_Return});
+    QCOMPARE(g.MoveCount(), 1);
+}
+
+namespace {
+
+// What the cue adds to the picture of the client area: empty when every
+// changed pixel lies inside the tile's interior, clear of its edge (so the
+// rings and the gaps are untouched), and stands out against the tile's
+// colour; else the first fault.
+QString cueFault(const QImage &without, const QImage &with, const tcl &t)
+{
+    const QRect inside = t.childArea().translated(t.pos()).adjusted(1, 1, -1, -1);
+    const int own = qGray(toQColor(t.Color(), t.palette()).rgb());
+    int dots = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y))
+                continue;
+            if (!inside.contains(x, y))
+                return QStringLiteral("a pixel changed outside the interior at %1, %2").arg(x).arg(y);
+            if (std::abs(qGray(with.pixel(x, y)) - own) < 96)
+                return QStringLiteral("a dot at %1, %2 does not stand out").arg(x).arg(y);
+            ++dots;
+        }
+    }
+    return dots > 20 ? QString() : QStringLiteral("%1 dots").arg(dots);
+}
+
+} // namespace
+
+void tst_BoardView::theCueLeavesRingsAndGapsAlone()
+{
+    // A concealed tile: silver.
+    const QImage before = client();
+    type({Qt::Key_Down});
+    QString fault = cueFault(before, client(), *m_w->board().tile(1, 1));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+
+    // A revealed tile of a dark colour, the other way round.
+    Game &g = m_w->game();
+    QPoint dark;
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if (qGray(toQColor(g.tile(r, c).PairColor, {}).rgb()) < 100)
+                dark = {c, r};
+    QVERIFY(!dark.isNull());
+    goTo(dark.y(), dark.x());
+    type({Qt::Key_Space});
+    const QImage revealed = client();
+    auto *background = part<TCustomPanel>(m_w, "Panel1");
+    QTest::mouseClick(background, Qt::LeftButton, {}, background->rect().bottomRight() - QPoint(1, 1));
+    QVERIFY(g.tile(dark.y(), dark.x()).FaceUp);
+    fault = cueFault(client(), revealed, *m_w->board().tile(dark.y(), dark.x()));
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+QTEST_MAIN(tst_BoardView)
+#include "tst_BoardView.moc"
