@@ -61,9 +61,13 @@ bool Desktop::start()
                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         if (!ids.isEmpty()) {
             m_window = ids.last();
-            // Let the window manager frame it and the first paint finish.
-            pause(600);
-            return true;
+            // Framed by the window manager, fitted to its frame and painted.
+            return waitFor([&] {
+                       return run(QStringLiteral("xprop"), {QStringLiteral("-id"), m_window,
+                                                            QStringLiteral("_NET_FRAME_EXTENTS")})
+                           .contains(QLatin1Char('='));
+                   })
+                && waitUntilStill();
         }
         pause(50);
     }
@@ -116,10 +120,30 @@ QRect Desktop::clientGeometry() const
 
 void Desktop::moveResize(const QRect &outer)
 {
+    const QRect before = clientGeometry();
     run(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-r"), m_window, QStringLiteral("-e"),
                                    QStringLiteral("0,%1,%2,%3,%4").arg(outer.x()).arg(outer.y())
                                        .arg(outer.width()).arg(outer.height())});
-    pause(400);
+    waitFor([&] { return clientGeometry() != before; }, 2000);
+    waitUntilStill();
+}
+
+bool Desktop::waitUntilStill(int ms, int gapMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QRect area = clientGeometry();
+    QImage last = screenshot().copy(area);
+    while (clock.elapsed() < ms) {
+        pause(gapMs);
+        const QRect nowArea = clientGeometry();
+        const QImage now = screenshot().copy(nowArea);
+        if (nowArea == area && now == last)
+            return true;
+        area = nowArea;
+        last = now;
+    }
+    return false;
 }
 
 void Desktop::setMaximized(bool maximized)
@@ -129,7 +153,7 @@ void Desktop::setMaximized(bool maximized)
                                    (maximized ? QStringLiteral("add") : QStringLiteral("remove"))
                                        + QStringLiteral(",maximized_vert,maximized_horz")});
     waitFor([&] { return clientGeometry() != before; }, 2000);
-    pause(300); // the window fits its frame once restored
+    waitUntilStill(); // the window fits its frame once restored
 }
 
 bool Desktop::waitFor(const std::function<bool()> &condition, int ms)

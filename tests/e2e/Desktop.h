@@ -36,6 +36,9 @@ public:
     void setMaximized(bool maximized);
     // Waits until the condition holds, looking every 50 ms; false after ms.
     static bool waitFor(const std::function<bool()> &condition, int ms = 5000);
+    // Waits until the window stands still, its place and its pixels the same
+    // in two looks gapMs apart.
+    bool waitUntilStill(int ms = 5000, int gapMs = 100);
 
     QImage screenshot() const;
     void click(const QPoint &screenPos, int button = 1);

@@ -57,16 +57,29 @@ void tst_e2e_play::playASmallBoardToTheEnd()
     const int darkBefore = darkPixels(first, results);
 
     // Reveal tile by tile; the newer tile always stays up, so its colour can
-    // be read at leisure. A colour seen before is then matched at once.
+    // be read at leisure. A colour seen before is then matched at once. Each
+    // press waits for what it must show: the colour, then either the pair
+    // vanishing or the older tile turning back.
     std::map<QRgb, int> seen;
     QList<bool> removed(centres.size(), false);
     int waiting = -1;
+    QRgb waitingColour = 0;
     int presses = 0;
+    const auto pixel = [&](int i) { return desktop.screenshot().pixel(centres[i]); };
     const auto press = [&](int i) {
         desktop.click(centres[i]);
         ++presses;
-        desktop.pause(300); // past the compare (110 ms) and the removal (55 ms)
-        return desktop.screenshot().pixel(centres[i]);
+        QRgb colour = Silver;
+        Desktop::waitFor([&] { return (colour = pixel(i)) != Silver; });
+        if (waiting >= 0 && colour == waitingColour)
+            colour = Grey;
+        if (colour == Grey)
+            Desktop::waitFor([&] { return pixel(i) == Grey && pixel(waiting) == Grey; });
+        else if (waiting >= 0)
+            Desktop::waitFor([&] { return pixel(waiting) == Silver; });
+        else
+            desktop.pause(200); // the compare shows nothing when no tile waited
+        return colour;
     };
     for (int i = 0; i < centres.size(); ++i) {
         if (removed[i])
@@ -74,21 +87,23 @@ void tst_e2e_play::playASmallBoardToTheEnd()
         const QRgb colour = press(i);
         if (colour == Grey) { // matched the waiting tile
             QVERIFY(waiting >= 0);
+            QCOMPARE(pixel(i), Grey);
             removed[i] = removed[waiting] = true;
             waiting = -1;
             continue;
         }
         QVERIFY2(colour != Silver, "a pressed tile stays concealed");
+        waiting = i;
+        waitingColour = colour;
         const auto known = seen.find(colour);
         if (known != seen.end() && !removed[known->second]) {
             const int partner = known->second;
             QCOMPARE(press(partner), Grey);
-            QCOMPARE(desktop.screenshot().pixel(centres[i]), Grey);
+            QCOMPARE(pixel(i), Grey);
             removed[i] = removed[partner] = true;
             waiting = -1;
         } else {
             seen[colour] = i;
-            waiting = i;
         }
     }
     QVERIFY(std::all_of(removed.begin(), removed.end(), [](bool r) { return r; }));
@@ -98,9 +113,11 @@ void tst_e2e_play::playASmallBoardToTheEnd()
     const QImage won = desktop.screenshot();
     QVERIFY(darkPixels(won, results) > darkBefore + 20);
     QCOMPARE(won.pixel(centres[0]), Grey);
-    desktop.pause(2300);
-    const QImage next = desktop.screenshot();
-    QCOMPARE(silverRuns(next, {client.left() + 20, client.top()}, {0, 1}, client.height()).size(), 4);
+    QImage next;
+    QVERIFY(Desktop::waitFor([&] {
+        next = desktop.screenshot();
+        return silverRuns(next, {client.left() + 20, client.top()}, {0, 1}, client.height()).size() == 4;
+    }));
     QVERIFY(darkPixels(next, results) > darkBefore + 20); // results stay until the next press
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
@@ -112,22 +129,22 @@ void tst_e2e_play::aClickOnTheBackgroundStopsTheDemonstration()
     QVERIFY(desktop.start());
     const QRect client = desktop.clientGeometry();
     // The demonstration: the Game menu's item above the separator.
+    const auto board = [&] { return desktop.screenshot().copy(client.adjusted(0, 30, 0, 0)); };
+    const QImage still = board();
     desktop.click(client.topLeft() + QPoint(20, 8));
-    desktop.pause(300);
+    QVERIFY(Desktop::waitFor([&] { return board() != still; })); // the menu is open
     desktop.key(QStringLiteral("Up"));
     desktop.key(QStringLiteral("Up"));
     desktop.key(QStringLiteral("Return"));
-    const auto board = [&] { return desktop.screenshot().copy(client.adjusted(0, 30, 0, 0)); };
-    desktop.pause(700);
+    QVERIFY(desktop.waitUntilStill()); // the menu has gone
     const QImage moving = board();
-    desktop.pause(1100);
-    QVERIFY(board() != moving); // it plays by itself
+    QVERIFY(Desktop::waitFor([&] { return board() != moving; }, 3000)); // it plays by itself
 
     // The strip right of the last column is the game page's background.
     desktop.click(QPoint(client.right() - 1, client.center().y()));
-    desktop.pause(400); // a compare or removal under way ends
+    QVERIFY(desktop.waitUntilStill(5000, 300)); // a compare or removal under way ends
     const QImage stopped = board();
-    desktop.pause(1500);
+    desktop.pause(1500); // three demonstration moves' time, in which nothing may change
     QCOMPARE(board(), stopped);
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());

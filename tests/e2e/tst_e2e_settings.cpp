@@ -52,8 +52,9 @@ void tst_e2e_settings::changeTheLookAndKeepIt()
     desktop.key(QStringLiteral("alt"));
     desktop.key(QStringLiteral("Right"));
     desktop.key(QStringLiteral("Return"));
-    desktop.pause(400);
-    const QPoint page = pageTopLeft(desktop);
+    QPoint page;
+    QVERIFY(Desktop::waitFor([&] { return !(page = pageTopLeft(desktop)).isNull(); }));
+    QVERIFY(desktop.waitUntilStill());
     QVERIFY(!page.isNull());
     const auto inGroup = [&](int groupTop, const QRect &control) {
         const QRect r(scaled(10 + control.x()), scaled(groupTop + control.y()), scaled(control.width()),
@@ -62,19 +63,26 @@ void tst_e2e_settings::changeTheLookAndKeepIt()
     };
 
     // The concealed tiles' colour: blue, typed into the colour dialog.
+    const auto windows = [] {
+        return Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                        QStringLiteral("--name"), QStringLiteral(".")})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
+    };
+    const int before = windows();
     desktop.click(inGroup(10, {407, 11, 186, 31}));
-    desktop.pause(700);
+    QVERIFY(Desktop::waitFor([&] { return windows() > before; })); // the colour dialog
+    QVERIFY(desktop.waitUntilStill());
     desktop.key(QStringLiteral("alt+h"));
     desktop.key(QStringLiteral("ctrl+a"));
     Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("#0000ff")});
     desktop.key(QStringLiteral("Return"));
-    desktop.pause(400);
+    QVERIFY(Desktop::waitFor([&] { return windows() == before; }));
     // The inner bevel twice: raised, space, lowered.
     desktop.click(inGroup(10, {210, 11, 186, 31}));
     desktop.click(inGroup(10, {210, 11, 186, 31}));
-    desktop.pause(200);
     desktop.click(inGroup(286, {406, 11, 186, 31})); // Apply
-    desktop.pause(500);
+    QVERIFY(Desktop::waitFor([&] { return pageTopLeft(desktop).isNull(); }));
+    QVERIFY(desktop.waitUntilStill());
 
     const QImage board = boardShot(desktop);
     // Find the first tile's interior along its row: blue, and two raised then
@@ -97,8 +105,8 @@ void tst_e2e_settings::changeTheLookAndKeepIt()
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
     QVERIFY(desktop.start());
-    desktop.pause(300); // the second start-up pass
-    QCOMPARE(boardShot(desktop), board);
+    // The second start-up pass lays the board out again 220 ms after start.
+    QVERIFY(Desktop::waitFor([&] { return boardShot(desktop) == board; }));
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
 }

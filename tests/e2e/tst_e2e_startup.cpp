@@ -94,8 +94,10 @@ void tst_e2e_startup::exitLeavesTheFile()
     QVERIFY(desktop.start());
     desktop.moveResize(QRect(20, 20, 800, 600));
     // The Game menu, then its last item, "Выход".
-    desktop.click(desktop.clientGeometry().topLeft() + QPoint(20, 8));
-    desktop.pause(300);
+    const QRect client = desktop.clientGeometry();
+    const QImage closed = desktop.screenshot().copy(client);
+    desktop.click(client.topLeft() + QPoint(20, 8));
+    QVERIFY(Desktop::waitFor([&] { return desktop.screenshot().copy(client) != closed; }));
     desktop.key(QStringLiteral("Up"));
     desktop.key(QStringLiteral("Return"));
     QVERIFY(desktop.waitForExit());
