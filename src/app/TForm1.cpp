@@ -229,6 +229,10 @@ void TForm1::Apply()
 {
     Panel2->readLooks(PendingSettings);
     PendingSettings.Gap = Panel2->gapField();
+    // The page does not edit the board's size: the one in play stays.
+    PendingSettings.SmallBoard = Settings.SmallBoard;
+    PendingSettings.Cols = Settings.Cols;
+    PendingSettings.Rows = Settings.Rows;
     Settings.assignKeepingMusic(PendingSettings);
     m_game->ConcealTilesInPlay();
     m_game->Layout();
