@@ -55,20 +55,20 @@ public:
     void Timer4Timer(); // the next board after a win
     void Timer5Timer(); // one move of the demonstration
 
-    void StopDemo() { Timer5.setEnabled(false); }
-    void ToggleDemo() { Timer5.setEnabled(!Timer5.isEnabled()); }
-    bool BoardCleared() const;
+    void StopDemo() { Timer5.setEnabled(false); }                   // the demonstration stops
+    void ToggleDemo() { Timer5.setEnabled(!Timer5.isEnabled()); }   // Игра ▸ Демонстрация
+    bool BoardCleared() const; // no tile in play is left
 
-    std::uint8_t FirstRow() const { return m_firstRow; }
+    std::uint8_t FirstRow() const { return m_firstRow; }   // the tile left face up, 0 for none
     std::uint8_t FirstCol() const { return m_firstCol; }
-    std::uint8_t SecondRow() const { return m_secondRow; }
+    std::uint8_t SecondRow() const { return m_secondRow; } // the tile pressed last
     std::uint8_t SecondCol() const { return m_secondCol; }
-    double StartTime() const { return m_startTime; }
-    int MoveCount() const { return m_moveCount; }
+    double StartTime() const { return m_startTime; }       // the clock's start, as a fraction of a day
+    int MoveCount() const { return m_moveCount; }          // presses since the clock started
     // 1 while the game clock runs: from the first press of a board until the
     // board is won or replaced; 0 otherwise.
     int Tag() const { return m_tag; }
-    int LastDemoRow() const { return m_lastDemoRow; }
+    int LastDemoRow() const { return m_lastDemoRow; } // the demonstration's last pick
     int LastDemoCol() const { return m_lastDemoCol; }
 
     // "mm:ss" of the time from start to now, minutes counting on past an hour

@@ -17,26 +17,26 @@ struct TGameSettings
 {
     static constexpr std::size_t FileSize = 568;
 
-    std::uint8_t SmallBoard = 1;
-    std::uint8_t Cols = 6;
-    std::uint8_t Rows = 4;
-    std::uint8_t Reserved3 = 0;
-    std::int32_t BackColor = 0x00808080;
-    std::int32_t Gap = 1;
-    std::int32_t WinTop = 0;
+    std::uint8_t SmallBoard = 1;                // 1: the small board, 6 by 4; else the large one, 8 by 6
+    std::uint8_t Cols = 6;                      // columns in play
+    std::uint8_t Rows = 4;                      // rows in play
+    std::uint8_t Reserved3 = 0;                 // kept as read
+    std::int32_t BackColor = 0x00808080;        // the game page and the settings groups
+    std::int32_t Gap = 1;                       // pixels between tiles and around the board, 0 to 15
+    std::int32_t WinTop = 0;                    // the window's outer rectangle, frame included
     std::int32_t WinWidth = 0;
     std::int32_t WinHeight = 0;
     std::int32_t WinLeft = 0;
-    std::uint8_t Maximized = 0;
-    std::array<std::uint8_t, 3> Reserved29{};
-    TPanelStyle HiddenStyle{0, 0, 2, 2, 2};
-    std::array<std::uint8_t, 3> Reserved37{};
-    std::int32_t HiddenColor = 0x00C0C0C0;
-    TPanelStyle ShownStyle{0, 0, 3, 1, 2};
-    std::array<std::uint8_t, 3> Reserved49{};
-    std::int32_t ShownColor = 0x000000FF;
-    ShortString MusicDir;
-    ShortString MusicFile;
+    std::uint8_t Maximized = 0;                 // 1: closed maximized; the rectangle is the normal one
+    std::array<std::uint8_t, 3> Reserved29{};   // kept as read
+    TPanelStyle HiddenStyle{0, 0, 2, 2, 2};     // the frame of a concealed tile
+    std::array<std::uint8_t, 3> Reserved37{};   // kept as read
+    std::int32_t HiddenColor = 0x00C0C0C0;      // the colour of a concealed tile
+    TPanelStyle ShownStyle{0, 0, 3, 1, 2};      // the frame of a revealed tile
+    std::array<std::uint8_t, 3> Reserved49{};   // kept as read
+    std::int32_t ShownColor = 0x000000FF;       // the revealed sample's colour; stored, never applied
+    ShortString MusicDir;                       // the folder of the music chosen last
+    ShortString MusicFile;                      // the music chosen last, its full path
 
     QByteArray toBytes() const;
     // Reads the first record of data; false when data is shorter than one.

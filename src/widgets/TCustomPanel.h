@@ -43,6 +43,10 @@ class TCustomPanel : public QWidget
 public:
     explicit TCustomPanel(QWidget *parent = nullptr);
 
+    // The frame from outside in: BorderStyle (a single-line frame or none),
+    // BevelOuter rings, a band of BorderWidth pixels in the panel's colour,
+    // BevelInner rings; each bevel is BevelWidth rings wide. Then the
+    // interior in Color, with Caption on one line, placed by Alignment.
     TBevelCut BevelOuter() const { return m_bevelOuter; }
     void setBevelOuter(TBevelCut value);
     TBevelCut BevelInner() const { return m_bevelInner; }

@@ -14,8 +14,8 @@ class tcl : public TPanel
 public:
     tcl(int row, int col, QWidget *parent);
 
-    int Row() const { return m_row; }
-    int Col() const { return m_col; }
+    int Row() const { return m_row; } // 1 to 6, from the top
+    int Col() const { return m_col; } // 1 to 8, from the left
 
     // Takes a look, bounds and visibility at once; negative sizes count as 0.
     void display(const TPanelStyle &style, TColor color, const QRect &bounds, bool visible);
