@@ -26,6 +26,7 @@ public:
     explicit TMediaPlayer(QString audioSink, QObject *parent = nullptr);
     ~TMediaPlayer() override;
 
+    // The file the next Open opens.
     QString FileName() const { return m_fileName; }
     void setFileName(const QString &path) { m_fileName = path; }
     // The play flag: 1 while music is wanted, 0 when it was finished. The
@@ -39,7 +40,9 @@ public:
     // Plays from the current position to the end; at the end it starts from
     // the beginning. A pending request is superseded.
     void Play();
+    // Pauses where it is; a pending request ends as aborted.
     void Stop();
+    // Lets the file go; a pending request ends as aborted.
     void Close();
 
     bool isOpen() const { return m_pipeline != nullptr; }
@@ -47,9 +50,11 @@ public:
     // Milliseconds; -1 when unknown.
     qint64 Position() const;
     qint64 Length() const { return m_length; }
+    // How the last play request ended.
     TMPNotifyValue NotifyValue() const { return m_notifyValue; }
 
 Q_SIGNALS:
+    // A play request ended; always delivered through the event loop.
     void Notify(TMPNotifyValue kind);
 
 private:
