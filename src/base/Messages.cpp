@@ -30,7 +30,7 @@ std::unique_ptr<QMessageBox> Messages::makeBox(const QString &text)
     auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
                                              text, QMessageBox::Ok);
     // The box is as wide as its text, and a short text leaves too little
-    // room for the caption: the window manager cuts it ("Ти… 1.3"). The
+    // room for the caption: the window manager cuts it ("Ти…"). The
     // box is kept as wide as the caption in a bold title font, with room
     // for the frame's icon and three buttons, each about a title bar high.
     QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");

@@ -199,6 +199,15 @@ void Desktop::pause(int ms)
     }
 }
 
+int Desktop::darkPixels(const QImage &image, const QRect &area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qGray(image.pixel(x, y)) < 100;
+    return n;
+}
+
 QList<QPair<int, int>> Desktop::runsOf(const QImage &image, QPoint from, QPoint step, int count, QRgb colour)
 {
     QList<QPair<int, int>> runs;

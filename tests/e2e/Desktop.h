@@ -48,6 +48,9 @@ public:
     static QString run(const QString &program, const QStringList &args);
     // The spans (first and last step) of pixels of one colour along a line
     // of a screenshot: how the tiles are found by looking.
+    // How many pixels of an area are dark: text, such as the results in the
+    // menu bar, or a cue's dots on a light tile.
+    static int darkPixels(const QImage &image, const QRect &area);
     static QList<QPair<int, int>> runsOf(const QImage &image, QPoint from, QPoint step, int count,
                                          QRgb colour);
 

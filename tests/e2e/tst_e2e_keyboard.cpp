@@ -20,15 +20,6 @@ QImage screen()
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-int darkPixels(const QImage &img, const QRect &area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += qGray(img.pixel(x, y)) < 100;
-    return n;
-}
-
 } // namespace
 
 class tst_e2e_keyboard : public QObject
@@ -60,7 +51,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
     const auto centre = [&](const QImage &img, int i) { return img.pixel(interiors[i].center()); };
     const QRect results(client.left() + client.width() / 2, client.top() + 2, client.width() / 2 - 4,
                         rows[0].first - 6);
-    const int darkBefore = darkPixels(first, results);
+    const int darkBefore = Desktop::darkPixels(first, results);
 
     // Screenshots until what is expected shows.
     QImage seenLast;
@@ -78,7 +69,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
 
     // The first arrow shows the cue on the top-left tile, inside its interior.
     desktop.key(QStringLiteral("Right"));
-    QVERIFY(waitFor([&](const QImage &img) { return darkPixels(img, interiors[0]) > 20; }));
+    QVERIFY(waitFor([&](const QImage &img) { return Desktop::darkPixels(img, interiors[0]) > 20; }));
     QCOMPARE(centre(seenLast, 0), Silver);
 
     // Reveal tile by tile, remember colours, match a pair as soon as both
@@ -139,7 +130,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
     QVERIFY(std::all_of(removed.begin(), removed.end(), [](bool r) { return r; }));
 
     // Won: the time and the count stand in the menu bar.
-    QVERIFY(waitFor([&](const QImage &img) { return darkPixels(img, results) > darkBefore + 20; }));
+    QVERIFY(waitFor([&](const QImage &img) { return Desktop::darkPixels(img, results) > darkBefore + 20; }));
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
 }

@@ -15,15 +15,6 @@ QList<QPair<int, int>> silverRuns(const QImage &img, QPoint from, QPoint step, i
     return Desktop::runsOf(img, from, step, count, Silver);
 }
 
-int darkPixels(const QImage &img, const QRect &area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += qGray(img.pixel(x, y)) < 100;
-    return n;
-}
-
 } // namespace
 
 class tst_e2e_play : public QObject
@@ -54,7 +45,7 @@ void tst_e2e_play::playASmallBoardToTheEnd()
             centres << client.topLeft() + QPoint((c.first + c.second) / 2, (r.first + r.second) / 2);
     const QRect results(client.left() + client.width() / 2, client.top() + 2, client.width() / 2 - 4,
                         rows[0].first - 6);
-    const int darkBefore = darkPixels(first, results);
+    const int darkBefore = Desktop::darkPixels(first, results);
 
     // Reveal tile by tile; the newer tile always stays up, so its colour can
     // be read at leisure. A colour seen before is then matched at once. Each
@@ -111,14 +102,14 @@ void tst_e2e_play::playASmallBoardToTheEnd()
 
     // The time and the count stand in the menu bar, then a new board comes.
     const QImage won = desktop.screenshot();
-    QVERIFY(darkPixels(won, results) > darkBefore + 20);
+    QVERIFY(Desktop::darkPixels(won, results) > darkBefore + 20);
     QCOMPARE(won.pixel(centres[0]), Grey);
     QImage next;
     QVERIFY(Desktop::waitFor([&] {
         next = desktop.screenshot();
         return silverRuns(next, {client.left() + 20, client.top()}, {0, 1}, client.height()).size() == 4;
     }));
-    QVERIFY(darkPixels(next, results) > darkBefore + 20); // results stay until the next press
+    QVERIFY(Desktop::darkPixels(next, results) > darkBefore + 20); // results stay until the next press
     desktop.closeWindow();
     QVERIFY(desktop.waitForExit());
 }

@@ -122,16 +122,22 @@ QRect placement(const QByteArray &record)
     TGameSettings::fromBytes(record, s);
     return QRect(s.WinLeft, s.WinTop, s.WinWidth, s.WinHeight);
 }
+
+TGameSettings placedAt(const QRect &outer)
+{
+    TGameSettings s;
+    s.WinLeft = outer.x();
+    s.WinTop = outer.y();
+    s.WinWidth = outer.width();
+    s.WinHeight = outer.height();
+    return s;
+}
 } // namespace
 
 void tst_e2e_startup::maximizedStartKeepsTheNormalPlacement()
 {
     Desktop desktop;
-    TGameSettings s;
-    s.WinLeft = 200;
-    s.WinTop = 150;
-    s.WinWidth = 700;
-    s.WinHeight = 500;
+    TGameSettings s = placedAt(QRect(200, 150, 700, 500));
     s.Maximized = 1;
     desktop.writeDbData(s.toBytes());
     QVERIFY(desktop.start());
@@ -157,12 +163,7 @@ void tst_e2e_startup::placementIsKeptReachable()
     const QRect kept[] = {QRect(0, 0, 1280, 800), QRect(0, 0, 700, 500)};
     for (int i = 0; i < 2; ++i) {
         Desktop desktop;
-        TGameSettings s;
-        s.WinLeft = stored[i].x();
-        s.WinTop = stored[i].y();
-        s.WinWidth = stored[i].width();
-        s.WinHeight = stored[i].height();
-        desktop.writeDbData(s.toBytes());
+        desktop.writeDbData(placedAt(stored[i]).toBytes());
         QVERIFY(desktop.start());
         desktop.closeWindow();
         QVERIFY(desktop.waitForExit());
