@@ -12,6 +12,26 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+
+// A folder holding one song, made current, and the chooser's dialog.
+struct Fixture
+{
+    QTemporaryDir dir;
+    QString song = dir.filePath(QStringLiteral("song.mp3"));
+    OpenDialogChooser chooser;
+    QFileDialog *d = nullptr;
+
+    Fixture()
+    {
+        QFile(song).open(QIODevice::WriteOnly);
+        QDir::setCurrent(dir.path());
+        d = chooser.dialog(nullptr);
+    }
+};
+
+} // namespace
+
 class tst_OpenDialogChooser : public QObject
 {
     Q_OBJECT
@@ -23,13 +43,11 @@ private Q_SLOTS:
 
 void tst_OpenDialogChooser::filtersAndMemory()
 {
-    QTemporaryDir dir;
-    const QString song = dir.filePath(QStringLiteral("song.mp3"));
-    QFile(song).open(QIODevice::WriteOnly);
-    QDir::setCurrent(dir.path());
-
-    OpenDialogChooser chooser;
-    QFileDialog *d = chooser.dialog(nullptr);
+    Fixture f;
+    QTemporaryDir &dir = f.dir;
+    const QString &song = f.song;
+    OpenDialogChooser &chooser = f.chooser;
+    QFileDialog *d = f.d;
     auto *types = d->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
     QVERIFY(types);
     QCOMPARE(types->count(), 2);
@@ -78,12 +96,10 @@ void tst_OpenDialogChooser::filtersAndMemory()
 // gone.
 void tst_OpenDialogChooser::completionListGoesWithTheDialog()
 {
-    QTemporaryDir dir;
-    const QString song = dir.filePath(QStringLiteral("song.mp3"));
-    QFile(song).open(QIODevice::WriteOnly);
-    QDir::setCurrent(dir.path());
-    OpenDialogChooser chooser;
-    QFileDialog *d = chooser.dialog(nullptr);
+    Fixture f;
+    const QString &song = f.song;
+    OpenDialogChooser &chooser = f.chooser;
+    QFileDialog *d = f.d;
     auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     QVERIFY(name && name->completer());
     QWidget *list = name->completer()->popup();
