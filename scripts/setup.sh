@@ -35,7 +35,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake --preset default
-fi
+# Configuring through the preset every time also mends a build/ configured
+# by hand or by an older version of this script.
+cmake --preset default >/dev/null
 cmake --build --preset default --parallel "$(nproc)"
