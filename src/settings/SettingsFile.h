@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoredFile.h"
 #include "TGameSettings.h"
 
 #include <QString>
@@ -34,5 +35,7 @@ public:
     void store(const TGameSettings &settings) const;
 
 private:
+    StoredFile stored() const;
+
     QString m_folder;
 };
