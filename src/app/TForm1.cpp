@@ -48,6 +48,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
                             mtimes);
     m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.timeOfDay);
     m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
+    m_music->setFirstFolder(m_env.firstMusicFolder);
     connect(m_board, &BoardView::tilePressed, this,
             [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
@@ -81,7 +82,7 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::createMenus()
 {
     QMenuBar *bar = menuBar();
-    MnGame2 = named(bar->addAction(QStringLiteral("&Игра")), "MnGame2");
+    MnGame2 = named(bar->addAction(QStringLiteral("Игра")), "MnGame2");
     MnGame2->setVisible(false);
     MnGame1 = named(bar->addMenu(QStringLiteral("&Игра")), "MnGame1");
     N1 = named(MnGame1->addAction(QStringLiteral("Новая")), "N1");
@@ -161,6 +162,9 @@ void TForm1::captureDefaults()
     DefaultSettings = TGameSettings();
     m_placement->storeDesign(DefaultSettings);
     Panel2->readLooks(DefaultSettings);
+    // The revealed sample's colour is captured and stored but never applied,
+    // so only the designed settings read it.
+    DefaultSettings.ShownColor = std::int32_t(Panel2->revealedSample()->Color());
 }
 
 void TForm1::Timer2Timer()
@@ -262,8 +266,7 @@ void TForm1::showGamePage()
     Panel2->lower();
     Panel2->hide();
     Panel1->setFocus();
-    MnGame1->menuAction()->setVisible(true);
-    MnGame2->setVisible(false);
+    showGameMenu(true);
 }
 
 void TForm1::showOtherPage(QWidget *page)
@@ -272,8 +275,19 @@ void TForm1::showOtherPage(QWidget *page)
     page->raise();
     // Keys go to the page in front; the game page has none of its own then.
     page->setFocus();
-    MnGame1->menuAction()->setVisible(false);
-    MnGame2->setVisible(true);
+    showGameMenu(false);
+}
+
+void TForm1::showGameMenu(bool shown)
+{
+    // Only the visible one of the two "Игра" items carries the access key:
+    // the menu bar listens for the keys of hidden items too, and with two
+    // owners of Alt+И it would take turns between them, losing every other
+    // press.
+    MnGame1->setTitle(shown ? QStringLiteral("&Игра") : QStringLiteral("Игра"));
+    MnGame1->menuAction()->setVisible(shown);
+    MnGame2->setText(shown ? QStringLiteral("Игра") : QStringLiteral("&Игра"));
+    MnGame2->setVisible(!shown);
 }
 
 void TForm1::N6Click()

@@ -75,6 +75,7 @@ private:
     void Timer2Timer(); // the second start-up pass: Load, then Apply
     void showGamePage();
     void showOtherPage(QWidget *page);
+    void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy

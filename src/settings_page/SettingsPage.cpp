@@ -157,7 +157,6 @@ void SettingsPage::readLooks(TGameSettings &settings) const
     ReadPanelStyle(*p1, settings.HiddenStyle);
     ReadPanelStyle(*p11, settings.ShownStyle);
     settings.HiddenColor = std::int32_t(p1->Color());
-    settings.ShownColor = std::int32_t(p11->Color());
 }
 
 int SettingsPage::gapField() const

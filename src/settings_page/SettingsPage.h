@@ -31,7 +31,8 @@ public:
     // The looks of a record onto the samples: both styles and the concealed
     // colour (the revealed sample's colour is never applied).
     void showLooks(const TGameSettings &settings);
-    // The samples' looks into a record: both styles and both colours.
+    // The samples' looks into a record: both styles and the concealed colour,
+    // the fields that showLooks() writes, so a record survives the round trip.
     void readLooks(TGameSettings &settings) const;
     // The number in the gap field, and writing one into it.
     int gapField() const;

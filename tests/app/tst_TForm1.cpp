@@ -1,3 +1,4 @@
+#include "Seed.h"
 #include "TestWindow.h"
 #include "base/Design.h"
 #include "base/GameTimer.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void storedLargeBoardComesBack();
     void placementOffEveryScreenUsesTheDesign();
     void closeStoresAndExitDoesNot();
+    void everyFieldSurvivesASession();
     void closeIntoAFolderThatIsGoneKeepsTheWindow();
     void secondPassAppliesAndConcealsAWaitingTile();
     void applyDuringATurnStartsItAfresh();
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void defaultsOnALargeBoard();
     void musicFieldsSurviveApplyAndDefaults();
     void pageSwitchesKeepOneGameItem();
+    void altIOpensTheGameOnEveryPress();
     void resultItemsClear();
     void settingsAgainReloadsThePage();
     void maximizedComesBackMaximized();
@@ -179,6 +183,70 @@ void tst_TForm1::closeStoresAndExitDoesNot()
     QCOMPARE(f.readAll(), stored);
 }
 
+// Records drawn at random within the valid range go through a whole session:
+// the start, the second start-up pass, Load, Apply and Cancel of the settings
+// page, and the close. Every byte but the placement, which follows the
+// window, comes back as it was; a field overwritten anywhere on that road
+// fails here, whichever field it is.
+void tst_TForm1::everyFieldSurvivesASession()
+{
+    QRandomGenerator rng(testSeed());
+    const auto byte = [&] { return std::uint8_t(rng.bounded(256)); };
+    const auto color = [&] {
+        const TColor scheme[] = {clBtnFace, clBtnShadow, clBtnHighlight, cl3DLight};
+        return std::int32_t(rng.bounded(4) == 0 ? scheme[rng.bounded(4)] : rng.bounded(0x1000000u));
+    };
+    const auto style = [&](int minBevel) {
+        return TPanelStyle{std::uint8_t(rng.bounded(2)), byte(),
+                           std::uint8_t(rng.bounded(minBevel, 11)), std::uint8_t(rng.bounded(4)),
+                           std::uint8_t(rng.bounded(4))};
+    };
+    const auto text = [&](ShortString &s) {
+        s.Length = byte();
+        for (char &c : s.Text)
+            c = char(byte());
+    };
+    for (int round = 0; round < 8; ++round) {
+        TGameSettings s;
+        s.SmallBoard = std::uint8_t(round % 2);
+        s.takeBoardFromSizeFlag();
+        s.Reserved3 = byte();
+        s.BackColor = color();
+        s.Gap = int(rng.bounded(16));
+        for (auto &b : s.Reserved29)
+            b = byte();
+        for (auto &b : s.Reserved37)
+            b = byte();
+        for (auto &b : s.Reserved49)
+            b = byte();
+        s.HiddenStyle = style(1);
+        s.ShownStyle = style(0);
+        s.HiddenColor = color();
+        s.ShownColor = color();
+        text(s.MusicDir);
+        text(s.MusicFile);
+        m_f->writeSettings(s);
+        {
+            auto w = m_f->start();
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            QTRY_VERIFY(!part<GameTimer>(w, "Timer2")->isEnabled());
+            w->N6Click();
+            w->Apply();
+            w->N6Click();
+            w->Cancel();
+            QVERIFY(w->close());
+        }
+        TGameSettings back = m_f->storedSettings();
+        back.WinLeft = s.WinLeft;
+        back.WinTop = s.WinTop;
+        back.WinWidth = s.WinWidth;
+        back.WinHeight = s.WinHeight;
+        back.Maximized = s.Maximized;
+        QCOMPARE(back.toBytes().toHex(' '), s.toBytes().toHex(' '));
+    }
+}
+
 void tst_TForm1::closeIntoAFolderThatIsGoneKeepsTheWindow()
 {
     auto w = m_f->start();
@@ -222,6 +290,18 @@ void tst_TForm1::applyDuringATurnStartsItAfresh()
     QVERIFY(!g.timer3().isEnabled());
     QVERIFY(g.tile(partner.y(), partner.x()).FaceUp);
     QVERIFY(g.tile(1, 1).Visible && !g.tile(1, 1).FaceUp);
+
+    // A pair that matched before Apply is removed, not left face down and
+    // out of play.
+    g.MouseDown(1, 1);
+    g.Timer1Timer();
+    QVERIFY(g.timer3().isEnabled());
+    w->N6Click();
+    w->Apply();
+    QVERIFY(!g.timer3().isEnabled());
+    QVERIFY(!g.tile(1, 1).Visible);
+    QVERIFY(!g.tile(partner.y(), partner.x()).Visible);
+    QCOMPARE(int(g.FirstRow()), 0);
 }
 
 void tst_TForm1::keysReachOnlyThePageInFront()
@@ -370,6 +450,39 @@ void tst_TForm1::pageSwitchesKeepOneGameItem()
     w->game().ToggleDemo();
     w->MnGame1Popup();
     QVERIFY(!w->game().timer5().isEnabled());
+}
+
+// Alt+И through the menu bar, as the keyboard sends it: on the game page it
+// opens the Game menu, on another page it leads back to the game, on every
+// press of a row.
+void tst_TForm1::altIOpensTheGameOnEveryPress()
+{
+    auto w = m_f->start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    const auto altI = [&] {
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x0418),
+                            QStringLiteral("и"), Qt::AltModifier);
+    };
+    QMenu *menu = part<QMenu>(w, "MnGame1");
+    for (int press = 1; press <= 4; ++press) {
+        altI();
+        QTRY_VERIFY2(menu->isVisible(), qPrintable(QStringLiteral("game page, press %1").arg(press)));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+    }
+    const std::pair<const char *, void (TForm1::*)()> pages[] = {{"settings", &TForm1::N6Click},
+                                                                 {"picture", &TForm1::N10Click}};
+    for (const auto &[name, show] : pages) {
+        for (int press = 1; press <= 3; ++press) {
+            (w.get()->*show)();
+            QVERIFY(!menu->menuAction()->isVisible());
+            altI();
+            QVERIFY2(menu->menuAction()->isVisible(),
+                     qPrintable(QStringLiteral("%1 page, press %2").arg(QLatin1String(name)).arg(press)));
+            QVERIFY(!menu->isVisible());
+        }
+    }
 }
 
 void tst_TForm1::resultItemsClear()
