@@ -20,8 +20,10 @@ std::optional<TGameSettings> SettingsFile::parse(const QByteArray &contents)
     TGameSettings result;
     if (!TGameSettings::fromBytes(contents, result) || !result.isValid())
         return std::nullopt;
-    // A board that disagrees with its size flag costs nothing to mend, and
-    // throwing the record away would lose the placement, looks and music.
+    // A field out of its range, or a board that disagrees with its size
+    // flag, costs nothing to mend, and throwing the record away would lose
+    // the placement, looks and music.
+    result.mendOutOfRange();
     result.takeBoardFromSizeFlag();
     return result;
 }

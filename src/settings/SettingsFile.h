@@ -24,7 +24,8 @@ public:
     TGameSettings load(const TGameSettings &defaults) const;
 
     // The record that the first bytes of a file hold, if they hold a whole
-    // and valid one, with the board taken from its size flag.
+    // and valid one, with fields out of range mended and the board taken
+    // from its size flag.
     static std::optional<TGameSettings> parse(const QByteArray &contents);
 
     // Replaces the file atomically with the record: a crash or a full disk

@@ -76,9 +76,16 @@ private:
     qsizetype m_pos = 0;
 };
 
-bool validStyle(const TPanelStyle &s)
+// A style byte the panel cannot show takes the designed value alone; the
+// widths are shown whatever they are.
+void mendStyle(TPanelStyle &s, const TPanelStyle &designed)
 {
-    return s.BorderStyle <= 1 && s.BevelInner <= 3 && s.BevelOuter <= 3;
+    if (s.BorderStyle > 1)
+        s.BorderStyle = designed.BorderStyle;
+    if (s.BevelInner > 3)
+        s.BevelInner = designed.BevelInner;
+    if (s.BevelOuter > 3)
+        s.BevelOuter = designed.BevelOuter;
 }
 
 } // namespace
@@ -142,8 +149,16 @@ bool TGameSettings::fromBytes(const QByteArray &data, TGameSettings &out)
 
 bool TGameSettings::isValid() const
 {
-    return HiddenStyle.BevelWidth != 0 && Gap >= 0 && Gap <= 15 && validStyle(HiddenStyle)
-        && validStyle(ShownStyle);
+    return HiddenStyle.BevelWidth != 0;
+}
+
+void TGameSettings::mendOutOfRange()
+{
+    const TGameSettings designed;
+    if (Gap < 0 || Gap > 15)
+        Gap = designed.Gap;
+    mendStyle(HiddenStyle, designed.HiddenStyle);
+    mendStyle(ShownStyle, designed.ShownStyle);
 }
 
 void TGameSettings::takeBoardFromSizeFlag()

@@ -42,11 +42,14 @@ struct TGameSettings
     // Reads the first record of data; false when data is shorter than one.
     static bool fromBytes(const QByteArray &data, TGameSettings &out);
 
-    // True for a record whose looks the program can show: a bevel width of
-    // the concealed look, a gap of 0 to 15, border styles 0 or 1 and bevel
-    // cuts 0 to 3. The board's columns and rows are not judged: they follow
-    // from SmallBoard (takeBoardFromSizeFlag).
+    // False only for a concealed look without a bevel width, the mark of a
+    // record that is not one. Fields out of their range do not make a record
+    // invalid: mendOutOfRange() gives them their designed values, and the
+    // board's columns and rows follow from SmallBoard (takeBoardFromSizeFlag).
     bool isValid() const;
+    // A gap outside 0 to 15, a border style above 1 or a bevel cut above 3
+    // takes its designed value; every other field stays as it is.
+    void mendOutOfRange();
     // Columns and rows from the size flag: 6 by 4 for SmallBoard 1, else 8 by 6.
     void takeBoardFromSizeFlag();
 

@@ -68,30 +68,38 @@ void tst_BadInput::settingsFiles_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<bool>("used");
+    QTest::addColumn<int>("gap");
     TGameSettings good;
     good.Gap = 12;
-    QTest::newRow("empty") << QByteArray("") << false;
-    QTest::newRow("1 byte") << QByteArray(1, '\1') << false;
-    QTest::newRow("567 bytes") << good.toBytes().left(567) << false;
-    QTest::newRow("568 zeros") << QByteArray(568, '\0') << false;
-    QTest::newRow("568 of 0xFF") << QByteArray(568, '\xFF') << false;
-    QTest::newRow("600 bytes") << good.toBytes() + QByteArray(32, '\xFF') << true;
+    QTest::newRow("empty") << QByteArray("") << false << 1;
+    QTest::newRow("1 byte") << QByteArray(1, '\1') << false << 1;
+    QTest::newRow("567 bytes") << good.toBytes().left(567) << false << 1;
+    QTest::newRow("568 zeros") << QByteArray(568, '\0') << false << 1;
+    // Every field out of range falls back alone; the bevel width of 255 is kept.
+    QTest::newRow("568 of 0xFF") << QByteArray(568, '\xFF') << true << 1;
+    QTest::newRow("600 bytes") << good.toBytes() + QByteArray(32, '\xFF') << true << 12;
+    TGameSettings outOfRange = good;
+    outOfRange.Gap = 16;
+    outOfRange.HiddenStyle.BorderStyle = 2;
+    outOfRange.ShownStyle.BevelInner = 9;
+    QTest::newRow("a gap of 16 and a style out of range") << outOfRange.toBytes() << true << 1;
     TGameSettings huge = good;
     huge.WinLeft = huge.WinTop = 0;
     huge.WinWidth = huge.WinHeight = 32767;
-    QTest::newRow("a window of 32767 by 32767") << huge.toBytes() << true;
+    QTest::newRow("a window of 32767 by 32767") << huge.toBytes() << true << 12;
     TGameSettings away = good;
     away.WinLeft = -300;
     away.WinTop = -250;
     away.WinWidth = 700;
     away.WinHeight = 500;
-    QTest::newRow("a title bar off the screen") << away.toBytes() << true;
+    QTest::newRow("a title bar off the screen") << away.toBytes() << true << 12;
 }
 
 void tst_BadInput::settingsFiles()
 {
     QFETCH(QByteArray, contents);
     QFETCH(bool, used);
+    QFETCH(int, gap);
     m_f->writeDbData(contents);
     {
         auto w = m_f->start();
@@ -104,7 +112,7 @@ void tst_BadInput::settingsFiles()
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
         QVERIFY2(usage.ru_maxrss < 400 * 1024, qPrintable(QString::number(usage.ru_maxrss)));
-        QCOMPARE(w->settings().Gap, used ? 12 : 1);
+        QCOMPARE(w->settings().Gap, gap);
         QCOMPARE(QFile::exists(m_f->dbData()), used);
         QVERIFY(w->close());
     }

@@ -71,23 +71,25 @@ void tst_TGameSettings::shortRecordIsRejected()
 
 void tst_TGameSettings::invalidFields_data()
 {
+    // Only a missing concealed bevel width rejects a record; a field out of
+    // its range takes its designed value alone.
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("bevel width 0") << 34 << 0 << false;
-    QTest::newRow("bevel width 255") << 34 << 255 << true;
-    QTest::newRow("gap 15") << 8 << 15 << true;
-    QTest::newRow("gap 16") << 8 << 16 << false;
-    QTest::newRow("gap -1") << 8 << -1 << false;
-    QTest::newRow("concealed border style 1") << 32 << 1 << true;
-    QTest::newRow("concealed border style 2") << 32 << 2 << false;
-    QTest::newRow("revealed border style 2") << 44 << 2 << false;
-    QTest::newRow("inner cut 3") << 35 << 3 << true;
-    QTest::newRow("inner cut 4") << 35 << 4 << false;
-    QTest::newRow("revealed outer cut 4") << 48 << 4 << false;
-    QTest::newRow("small flag with 8 columns") << 1 << 8 << true; // the flag decides
-    QTest::newRow("7 rows") << 2 << 7 << true;
-    QTest::newRow("revealed bevel width 0") << 46 << 0 << true;
+    QTest::addColumn<int>("mended");
+    QTest::newRow("bevel width 0") << 34 << 0 << false << 0;
+    QTest::newRow("bevel width 255") << 34 << 255 << true << 255;
+    QTest::newRow("gap 15") << 8 << 15 << true << 15;
+    QTest::newRow("gap 16") << 8 << 16 << true << 1;
+    QTest::newRow("gap -1") << 8 << -1 << true << 1;
+    QTest::newRow("concealed border style 1") << 32 << 1 << true << 1;
+    QTest::newRow("concealed border style 2") << 32 << 2 << true << 0;
+    QTest::newRow("revealed border style 2") << 44 << 2 << true << 0;
+    QTest::newRow("inner cut 3") << 35 << 3 << true << 3;
+    QTest::newRow("inner cut 4") << 35 << 4 << true << 2;
+    QTest::newRow("revealed outer cut 4") << 48 << 4 << true << 2;
+    QTest::newRow("revealed inner cut 200") << 47 << 200 << true << 1;
+    QTest::newRow("revealed bevel width 0") << 46 << 0 << true << 0;
 }
 
 void tst_TGameSettings::invalidFields()
@@ -95,17 +97,24 @@ void tst_TGameSettings::invalidFields()
     QFETCH(int, offset);
     QFETCH(int, value);
     QFETCH(bool, valid);
-    QByteArray raw = TGameSettings().toBytes();
-    if (offset == 8) {
-        const auto u = std::uint32_t(value);
-        for (int i = 0; i < 4; ++i)
-            raw[offset + i] = char(u >> (8 * i));
-    } else {
-        raw[offset] = char(value);
-    }
+    QFETCH(int, mended);
+    const auto put = [offset](QByteArray &raw, int v) {
+        const int width = offset == 8 ? 4 : 1;
+        for (int i = 0; i < width; ++i)
+            raw[offset + i] = char(std::uint32_t(v) >> (8 * i));
+    };
+    TGameSettings stored;
+    stored.WinLeft = 123;
+    stored.MusicFile.assignPath(QStringLiteral("/music/a.ogg"));
+    QByteArray raw = stored.toBytes();
+    put(raw, value);
     TGameSettings s;
     QVERIFY(TGameSettings::fromBytes(raw, s));
     QCOMPARE(s.isValid(), valid);
+    s.mendOutOfRange();
+    QByteArray expected = stored.toBytes();
+    put(expected, mended);
+    QCOMPARE(s.toBytes(), expected);
 }
 
 void tst_TGameSettings::copyKeepingMusic()
