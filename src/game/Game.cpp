@@ -155,6 +155,10 @@ void Game::RevealTile(int row, int col)
 
 void Game::ConcealTilesInPlay()
 {
+    // A pair that has matched is the player's: it vanishes now rather than
+    // being turned face down under a removal that would find no selection.
+    if (Timer3.isEnabled())
+        Timer3Timer();
     for (int r = 1; r <= m_settings.Rows; ++r) {
         for (int c = 1; c <= m_settings.Cols; ++c)
             ConcealTile(r, c);

@@ -46,7 +46,8 @@ public:
     void ConcealTile(int row, int col); // the look of the concealed sample, face down
     void RevealTile(int row, int col);  // the look of the revealed sample in the tile's own colour
     // Conceals every tile in play, removed ones included, and starts the turn
-    // afresh: no tile waits for its partner.
+    // afresh: no tile waits for its partner. A matched pair waiting for its
+    // removal is removed first.
     void ConcealTilesInPlay();
 
     void MouseDown(int row, int col); // a press on a tile
