@@ -60,7 +60,16 @@ QRect WindowPlacement::keptOnScreen(QRect outer, const QList<QRect> &areas, int 
             home = &area;
         }
     }
-    outer.setSize(outer.size().boundedTo(home->size()));
+    const QSize fitted = outer.size().boundedTo(home->size());
+    if (fitted != outer.size()) {
+        // A window from a bigger screen is cut to this one's size and laid
+        // wholly on it; keeping its old corner would hang part of it off the
+        // edge, a row of tiles out of reach.
+        outer.setSize(fitted);
+        outer.moveLeft(std::clamp(outer.left(), home->left(), home->right() + 1 - outer.width()));
+        outer.moveTop(std::clamp(outer.top(), home->top(), home->bottom() + 1 - outer.height()));
+        return outer;
+    }
 
     QRegion screens;
     for (const QRect &area : areas)

@@ -37,9 +37,11 @@ public:
 
     // The outer rectangle made reachable on screens with these available
     // areas: a size larger than the area of the screen it lies on most is
-    // fitted to that area, and a window whose title bar (its top titleHeight
-    // rows) is not wholly on the screens is moved, keeping its size, so that
-    // the whole title bar lies on the nearest screen.
+    // fitted to that area and the window laid wholly on it; a window that
+    // fits keeps its place (partly off the screen, if the player left it so)
+    // unless its title bar (its top titleHeight rows) is not wholly on the
+    // screens: then it is moved, keeping its size, so that the whole title
+    // bar lies on the nearest screen.
     static QRect keptOnScreen(QRect outer, const QList<QRect> &areas, int titleHeight);
 
 protected:

@@ -24,6 +24,8 @@ void tst_WindowPlacement::keptOnScreen_data()
     QTest::newRow("title bar under the panel") << QRect(100, 10, 700, 500) << QRect(100, 24, 700, 500);
     QTest::newRow("title bar below the bottom") << QRect(100, 790, 700, 500) << QRect(100, 776, 700, 500);
     QTest::newRow("across both screens") << QRect(1000, 100, 700, 500) << QRect(1000, 100, 700, 500);
+    QTest::newRow("from a bigger monitor") << QRect(100, 100, 3000, 2000) << QRect(0, 24, 1280, 776);
+    QTest::newRow("wider than the screen") << QRect(400, 100, 1500, 500) << QRect(0, 100, 1280, 500);
     QTest::newRow("off the second screen") << QRect(2000, -100, 500, 300) << QRect(1804, 0, 500, 300);
 }
 
