@@ -29,7 +29,9 @@ int main(int argc, char *argv[])
         QApplication::installTranslator(&qtTexts);
 
     TForm1::Environment environment;
-    environment.programFolder = SettingsFolder::forProgram(QCoreApplication::applicationDirPath());
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    environment.programFolder = SettingsFolder::forProgram(programFolder);
+    environment.firstMusicFolder = SettingsFolder::firstMusicFolder(programFolder);
     TForm1 window(environment);
     window.show();
     return app.exec();

@@ -19,6 +19,7 @@ struct Environment
     ColorChooser *colors = nullptr;             // empty: the colour dialog
     MusicChooser *music = nullptr;              // empty: the open-file dialog
     QString audioSink = QStringLiteral("autoaudiosink");
+    QString firstMusicFolder;                   // where the music chooser opens before a choice; empty: the current folder
 
     // Fills the empty folder and clocks with the real ones; the dialogs are
     // left to their owners, which make them on first use.

@@ -59,8 +59,8 @@ void Music::N14Click()
         // Nothing was open: there is nothing to stop.
     }
     const QString dir = m_settings.MusicDir.path();
-    if (!dir.isEmpty())
-        QDir::setCurrent(dir);
+    if ((dir.isEmpty() || !QDir::setCurrent(dir)) && !m_firstFolder.isEmpty())
+        QDir::setCurrent(m_firstFolder);
     const QString startedIn = QDir::currentPath();
     QString path;
     if (!m_chooser->choose(m_window, path))

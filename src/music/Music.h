@@ -34,6 +34,10 @@ public:
     void MediaPlayer1Notify(); // a play request ended: the replay is due in a second
     void TmNotifyTimer();      // the replay, while the play flag is up
 
+    // Where the chooser opens while no music has been chosen, or the folder
+    // of the music chosen last is gone; empty: the current folder.
+    void setFirstFolder(const QString &folder) { m_firstFolder = folder; }
+
     const TMediaPlayer &mediaPlayer1() const { return MediaPlayer1; }
     const GameTimer &tmNotify() const { return TmNotify; }
 
@@ -48,4 +52,5 @@ private:
     QWidget *m_window;
     std::unique_ptr<MusicChooser> m_ownChooser;
     MusicChooser *m_chooser;
+    QString m_firstFolder;
 };

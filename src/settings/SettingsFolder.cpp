@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 QString SettingsFolder::installedMarker()
 {
@@ -18,9 +19,24 @@ QString SettingsFolder::configFolder()
     return QDir::cleanPath(base + QStringLiteral("/tilimi"));
 }
 
+namespace {
+
+bool installed(const QString &programFolder)
+{
+    return QFileInfo(QDir(programFolder).filePath(SettingsFolder::installedMarker())).isFile();
+}
+
+} // namespace
+
 QString SettingsFolder::forProgram(const QString &programFolder)
 {
-    if (QFileInfo(QDir(programFolder).filePath(installedMarker())).isFile())
-        return configFolder();
-    return programFolder;
+    return installed(programFolder) ? configFolder() : programFolder;
+}
+
+QString SettingsFolder::firstMusicFolder(const QString &programFolder)
+{
+    if (!installed(programFolder))
+        return {};
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return QFileInfo(music).isDir() ? music : QDir::homePath();
 }

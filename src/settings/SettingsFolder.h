@@ -20,6 +20,13 @@ public:
     // The marker of an installed copy, relative to its executable's folder.
     static QString installedMarker();
 
+    // Where the music chooser of a program in programFolder opens while no
+    // music has been chosen: for an installed copy the player's music folder
+    // (home when there is none), since the folder it was started from means
+    // nothing; for a copy run where it was built, empty: the current folder,
+    // which is the program's own.
+    static QString firstMusicFolder(const QString &programFolder);
+
     // $XDG_CONFIG_HOME/tilimi, or ~/.config/tilimi when the variable is unset,
     // empty or not an absolute path. It may not exist yet: the first store
     // makes it.

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(TMPNotifyValue)
@@ -104,6 +105,17 @@ void tst_Music::chooseStartsAndRemembers()
     QCOMPARE(f.settings.MusicFile.path(), m_mp3);
     QCOMPARE(f.settings.MusicDir.path(), QDir::currentPath());
     QCOMPARE(QDir(f.settings.MusicDir.path()).canonicalPath(), QDir(m_files.folder()).canonicalPath());
+
+    // An installed copy's chooser opens in the player's music folder until a
+    // file has been chosen, then in that file's folder.
+    Fixture installed;
+    QTemporaryDir musicFolder;
+    installed.music.setFirstFolder(musicFolder.path());
+    installed.chooser.answers = {m_mp3, QString()};
+    installed.music.N14Click();
+    QCOMPARE(installed.chooser.startedIn, QDir(musicFolder.path()).canonicalPath());
+    installed.music.N14Click();
+    QCOMPARE(installed.chooser.startedIn, QDir(m_files.folder()).canonicalPath());
 }
 
 void tst_Music::cancellingWhilePlayingStopsTheMusic()

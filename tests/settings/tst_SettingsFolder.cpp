@@ -45,6 +45,10 @@ void tst_SettingsFolder::portableCopyKeepsItsOwnFolder()
     QFile beside(QDir(programFolder()).filePath(QStringLiteral("installed")));
     QVERIFY(beside.open(QIODevice::WriteOnly));
     QCOMPARE(SettingsFolder::forProgram(programFolder()), programFolder());
+    // Its music chooser opens in the current folder, its own.
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("Music"))));
+    QCOMPARE(SettingsFolder::firstMusicFolder(programFolder()), QString());
+    QVERIFY(QDir(m_dir.filePath(QStringLiteral("Music"))).removeRecursively());
 }
 
 void tst_SettingsFolder::installedCopyUsesTheConfigurationFolder_data()
@@ -69,6 +73,13 @@ void tst_SettingsFolder::installedCopyUsesTheConfigurationFolder()
     QFile file(marker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(SettingsFolder::forProgram(programFolder()), expected);
+
+    // Its music chooser opens in the player's music folder, or at home
+    // while there is none.
+    QCOMPARE(SettingsFolder::firstMusicFolder(programFolder()), m_dir.path());
+    QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("Music"))));
+    QCOMPARE(SettingsFolder::firstMusicFolder(programFolder()), m_dir.filePath(QStringLiteral("Music")));
+    QVERIFY(QDir(m_dir.filePath(QStringLiteral("Music"))).removeRecursively());
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsFolder)
