@@ -2,7 +2,11 @@
 # tilimi_<version>-<release>_<arch>.deb with the game in /usr/games and the
 # rest under /usr/share (the Game and Debian install components; the Local
 # one is for `cmake --install` only).
-set(TILIMI_MAINTAINER "Tilimi developers <maintainers@tilimi.org>")
+# Who answers for the package: a packager sets it, as
+# `cmake -DTILIMI_MAINTAINER="Name <address>" build`. The default is under the
+# reserved example.org domain, so it plainly reaches nobody.
+set(TILIMI_MAINTAINER "Tilimi packager <packager@example.org>" CACHE STRING
+    "The Debian package's maintainer and upstream contact, as Name <address>")
 set(TILIMI_DEB_RELEASE 1)
 set(TILIMI_DEB_VERSION "${PROJECT_VERSION}-${TILIMI_DEB_RELEASE}")
 
