@@ -3,7 +3,10 @@
 // event, peak memory at several points, and the idle cost. Prints one line
 // per measurement with the median of the runs.
 //
-//   bench_desktop <game binary> <floor binary> <runs> <sound file>
+//   bench_desktop <game binary> <floor binary> <runs> <sound file> [icon picture...]
+//
+// Given the icon's pictures, the floor also starts with them set as its icon
+// before it shows ("floor with icon").
 
 #include <QApplication>
 #include <QDir>
@@ -93,11 +96,12 @@ struct Program
     QProcess process;
     QElapsedTimer clock;
 
-    explicit Program(const QString &binary)
+    explicit Program(const QString &binary, const QStringList &arguments = {})
     {
         const QString copy = dir.filePath(QStringLiteral("program"));
         QFile::copy(binary, copy);
         process.setProgram(copy);
+        process.setArguments(arguments);
         process.setWorkingDirectory(dir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -226,6 +230,9 @@ int main(int argc, char *argv[])
     const QString floor = QString::fromLocal8Bit(argv[2]);
     const int runs = QString::fromLocal8Bit(argv[3]).toInt();
     const QString sound = QString::fromLocal8Bit(argv[4]);
+    QStringList icon;
+    for (int i = 5; i < argc; ++i)
+        icon << QString::fromLocal8Bit(argv[i]);
 
     for (int run = 0; run < runs; ++run) {
         {
@@ -235,17 +242,23 @@ int main(int argc, char *argv[])
             idle(p, QStringLiteral("floor idle"));
         }
         pause(500);
+        if (!icon.isEmpty()) {
+            Program p(floor, icon);
+            if (!startUp(p, QStringLiteral("floor with icon")))
+                return 1;
+        }
+        pause(500);
         {
             Program p(game);
             if (!startUp(p, QStringLiteral("game")))
                 return 1;
             idle(p, QStringLiteral("game idle"));
-            // The demonstration: the Game menu's item above the separator.
+            // The demonstration: the Game menu's fourth item.
             xdotool({QStringLiteral("mousemove"), QString::number(FirstMenu.x()), QString::number(FirstMenu.y()),
                      QStringLiteral("click"), QStringLiteral("1")});
             pause(300);
-            key(QStringLiteral("Up"));
-            key(QStringLiteral("Up"));
+            for (int i = 0; i < 4; ++i)
+                key(QStringLiteral("Down"));
             key(QStringLiteral("Return"));
             idle(p, QStringLiteral("game demonstration"));
             xdotool({QStringLiteral("mousemove"), QString::number(Client.x() + 500), QString::number(Client.y() + 290),

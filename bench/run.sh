@@ -14,7 +14,7 @@ gst-launch-1.0 -q audiotestsrc num-buffers=10 samplesperbuffer=441 ! audio/x-raw
     ! audioconvert ! lamemp3enc ! filesink location="$work/loop.mp3"
 
 tests/e2e/with-display.sh build/bench/bench_desktop build/tilimi build/tilimi_floor "$runs" "$work/loop.mp3" \
-    >"$work/desktop.tsv" 2>/dev/null
+    build/data/icons/*/apps/*.png >"$work/desktop.tsv" 2>/dev/null
 tests/e2e/with-display.sh build/bench/bench_turns 30 >"$work/turns.txt" 2>/dev/null
 QT_QPA_PLATFORM=offscreen build/bench/bench_paint -median 9 2>/dev/null \
     | awk '/^RESULT/ {name=$3} /msecs per iteration/ {print name "\t" $1}' >"$work/paint.tsv"
@@ -30,8 +30,12 @@ row "---" "---" "---" "---" "---"
 for m in "first frame (ms)" "first answered event (ms)" "peak memory after start-up (MiB)"; do
     g=$(value "game $m"); f=$(value "floor $m")
     budget="≤ 1.3 × floor"
+    [ "$m" = "first frame (ms)" ] && budget="≤ 1.10 × floor"
     row "$m" "$g" "$f" "$(ratio "$g" "$f")" "$budget"
 done
+# What the icon costs a window that sets it before it shows, as the game once did.
+g=$(value "floor with icon first frame (ms)"); f=$(value "floor first frame (ms)")
+row "first frame, floor with the icon before it shows (ms)" "$g" "$f" "$(ratio "$g" "$f")" "-"
 f=$(value "floor peak memory after start-up (MiB)")
 for m in "after a won game" "after every page" "after 50 music loops"; do
     g=$(value "game peak memory $m (MiB)")

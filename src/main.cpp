@@ -1,9 +1,8 @@
+#include "app/FirstFrameIcon.h"
 #include "app/TForm1.h"
 #include "settings/SettingsFolder.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -15,13 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tilimi"));
     QApplication::setApplicationDisplayName(TForm1::title());
-    // The icon the install puts in the icon theme, in all its sizes, for the
-    // title bar, the task bar and the window switcher; the desktop id lets
-    // the desktop match the window with its entry.
-    QIcon icon;
-    for (const QFileInfo &png : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
-        icon.addFile(png.filePath());
-    QApplication::setWindowIcon(icon);
+    // The desktop id lets the desktop match the window with its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(TILIMI_APP_ID));
     // The program speaks Russian, and so do the colour and file dialogs.
     QTranslator qtTexts;
@@ -34,5 +27,8 @@ int main(int argc, char *argv[])
     environment.firstMusicFolder = SettingsFolder::firstMusicFolder(programFolder);
     TForm1 window(environment);
     window.show();
+    // The icon the install puts in the icon theme, for the title bar, the
+    // task bar and the window switcher, once the window is up.
+    new FirstFrameIcon(&window, QStringLiteral(":/icon"));
     return app.exec();
 }

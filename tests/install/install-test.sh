@@ -79,7 +79,12 @@ for _ in $(seq 200); do
     sleep 0.05
 done
 [ -n "$window" ] || fail "no window of the installed game"
-icon=$(xprop -len 4000000 -id "$window" _NET_WM_ICON)
+# The icon follows the window's first frame.
+for _ in $(seq 100); do
+    icon=$(xprop -len 4000000 -id "$window" _NET_WM_ICON)
+    echo "$icon" | grep -Eq 'Icon \((16 x 16|32 x 32)\)' && break
+    sleep 0.05
+done
 echo "$icon" | grep -Eq 'Icon \((16 x 16|32 x 32)\)' || fail "no 16x16 or 32x32 window icon: $(echo "$icon" | head -n 2)"
 
 # Let the window manager frame it before its close box is used.
