@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "base/EndOfSession.h"
 #include "settings/SettingsFolder.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     // sharp; the design's coordinates follow the logical DPI instead.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    // Also the window's class on X11, which the desktop entry's
+    // StartupWMClass repeats so that docks find the entry.
     QApplication::setApplicationName(QStringLiteral("tilimi"));
     QApplication::setApplicationDisplayName(TForm1::title());
     // The icon the install puts in the icon theme, in all its sizes, for the
@@ -31,6 +34,11 @@ int main(int argc, char *argv[])
     TForm1::Environment environment;
     environment.programFolder = SettingsFolder::forProgram(QCoreApplication::applicationDirPath());
     TForm1 window(environment);
+    // The end of the session stores what the close box would: a signal from
+    // the session or service manager, or the session manager's own request.
+    EndOfSession endOfSession;
+    QObject::connect(&endOfSession, &EndOfSession::requested, &window, &TForm1::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &TForm1::endSession);
     window.show();
     return app.exec();
 }
