@@ -38,7 +38,9 @@ int main(int argc, char *argv[])
     // the session or service manager, or the session manager's own request.
     EndOfSession endOfSession;
     QObject::connect(&endOfSession, &EndOfSession::requested, &window, &TForm1::endSession);
+#ifndef QT_NO_SESSIONMANAGER
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &TForm1::endSession);
+#endif
     window.show();
     return app.exec();
 }
