@@ -40,5 +40,8 @@ a mandala and plays music. Its texts are in Russian.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-pulseaudio | gstreamer1.0-alsa, fonts-dejavu-extra, qt6-qpa-plugins, qt6-translations-l10n")
+# On a Wayland desktop the game runs natively with Qt's Wayland platform;
+# without it Qt falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -10,6 +10,8 @@ packages=(
     libjpeg62-turbo-dev
     libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
     fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
+    # The game's window on a Wayland desktop, natively rather than through XWayland.
+    qt6-wayland
 )
 if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # What the end-to-end tests drive the real window with.
@@ -18,6 +20,8 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
     # The install test's validators, and what makes and checks the package.
     packages+=(desktop-file-utils appstream dpkg-dev lintian)
+    # The Wayland test's compositor, run headless.
+    packages+=(weston)
 fi
 
 missing=()

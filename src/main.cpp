@@ -1,5 +1,6 @@
 #include "app/FirstFrameIcon.h"
 #include "app/TForm1.h"
+#include "base/EndOfSession.h"
 #include "settings/SettingsFolder.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     // sharp; the design's coordinates follow the logical DPI instead.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    // Also the window's class on X11, which the desktop entry's
+    // StartupWMClass repeats so that docks find the entry.
     QApplication::setApplicationName(QStringLiteral("tilimi"));
     QApplication::setApplicationDisplayName(TForm1::title());
     // The desktop id lets the desktop match the window with its entry.
@@ -26,6 +29,13 @@ int main(int argc, char *argv[])
     environment.programFolder = SettingsFolder::forProgram(programFolder);
     environment.firstMusicFolder = SettingsFolder::firstMusicFolder(programFolder);
     TForm1 window(environment);
+    // The end of the session stores what the close box would: a signal from
+    // the session or service manager, or the session manager's own request.
+    EndOfSession endOfSession;
+    QObject::connect(&endOfSession, &EndOfSession::requested, &window, &TForm1::endSession);
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &TForm1::endSession);
+#endif
     window.show();
     // The icon the install puts in the icon theme, for the title bar, the
     // task bar and the window switcher, once the window is up.

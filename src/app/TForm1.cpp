@@ -194,14 +194,36 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     // A failure to store keeps the window open with the reason in the box.
+    // The program ends with its last window: a signal now stores no more.
     try {
-        m_placement->store(Settings);
-        SettingsFile(StartDir).store(Settings);
+        storeSettings();
+        m_exiting = true;
         event->accept();
     } catch (const std::exception &e) {
         event->ignore();
         Messages::show(QString::fromUtf8(e.what()));
     }
+}
+
+void TForm1::storeSettings()
+{
+    m_placement->store(Settings);
+    SettingsFile(StartDir).store(Settings);
+}
+
+void TForm1::endSession()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    // The session ends whatever happens here: a box would hold up the
+    // logout, and after SIGHUP there is nobody to read it.
+    try {
+        storeSettings();
+    } catch (const std::exception &e) {
+        qWarning("tilimi: the settings were not stored at the end of the session: %s", e.what());
+    }
+    QCoreApplication::exit(0);
 }
 
 void TForm1::N5Click()

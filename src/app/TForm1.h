@@ -50,6 +50,10 @@ public:
     void MnGame1Popup(); // opening the Game menu: the other pages give way to the game
     void MnGame2Click(); // Игра while another page is up: back to the game
     void N5Click();      // Игра ▸ Выход: ends the program without storing the settings
+    // The end of the session (a signal, or the session manager asking to
+    // save): stores the settings as the close box does, once, and ends the
+    // program. After Выход it only ends.
+    void endSession();
     void N10Click();     // Мандала: shows the picture page
     void N11Click();     // О программе: the one-line credit in a message box
 
@@ -76,6 +80,7 @@ private:
     void showGamePage();
     void showOtherPage(QWidget *page);
     void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
+    void storeSettings(); // the placement into Settings, then Settings into "DbData"
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy
@@ -109,5 +114,5 @@ private:
     BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<Music> m_music;
-    bool m_exiting = false;
+    bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
 };

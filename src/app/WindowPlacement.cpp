@@ -115,11 +115,20 @@ void WindowPlacement::store(TGameSettings &settings) const
         return;
     }
     const QRect outer = m_window->frameGeometry();
-    settings.WinTop = outer.y();
-    settings.WinLeft = outer.x();
+    if (positionKnown()) {
+        settings.WinTop = outer.y();
+        settings.WinLeft = outer.x();
+    }
     settings.WinWidth = outer.width();
     settings.WinHeight = outer.height();
     settings.Maximized = 0;
+}
+
+bool WindowPlacement::positionKnown()
+{
+    // A Wayland client is never told where its window stands, and its moves
+    // are not obeyed: Qt reports the corner of the screen instead.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)

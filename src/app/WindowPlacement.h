@@ -32,7 +32,8 @@ public:
     // Writes the designed outer placement into the record.
     void storeDesign(TGameSettings &settings) const;
     // Writes the placement into the record: while maximized only the flag,
-    // so the four fields keep the last normal placement.
+    // so the four fields keep the last normal placement. Where the platform
+    // cannot tell the window's position, the stored left and top stay.
     void store(TGameSettings &settings) const;
 
     // The outer rectangle made reachable on screens with these available
@@ -50,6 +51,8 @@ protected:
 private:
     void fitToFrame();
     static QList<QRect> availableAreas();
+    // False where the platform cannot report where a window stands (Wayland).
+    static bool positionKnown();
 
     QWidget *m_window;
     QRect m_designedOuter;

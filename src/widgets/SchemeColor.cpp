@@ -1,5 +1,28 @@
 #include "SchemeColor.h"
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double luminance(const QColor &color)
+{
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+constexpr double ReadableContrast = 4.5;
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QColor toQColor(TColor color, const QPalette &palette)
 {
     if (color & 0x80000000u) {
@@ -25,6 +48,19 @@ QColor toQColor(TColor color, const QPalette &palette)
         }
     }
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+QColor textColorOn(TColor background, const QPalette &palette)
+{
+    const QColor desktopText = palette.color(QPalette::WindowText);
+    if (background & 0x80000000u)
+        return desktopText;
+    const QColor under = toQColor(background, palette);
+    if (contrastRatio(desktopText, under) >= ReadableContrast)
+        return desktopText;
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return contrastRatio(black, under) >= contrastRatio(white, under) ? black : white;
 }
 
 TColor fromQColor(const QColor &color)

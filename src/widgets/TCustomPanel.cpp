@@ -196,7 +196,7 @@ void TCustomPanel::paintEvent(QPaintEvent *)
                                            : Qt::AlignHCenter;
     const QRect line = r.toQRect();
     painter.setClipRect(line.intersected(client));
-    painter.setPen(toQColor(clWindowText, pal));
+    painter.setPen(textColorOn(m_color, pal));
     painter.setFont(font());
     painter.drawText(line, flags, m_caption);
 }

@@ -46,7 +46,8 @@ public:
     // The frame from outside in: BorderStyle (a single-line frame or none),
     // BevelOuter rings, a band of BorderWidth pixels in the panel's colour,
     // BevelInner rings; each bevel is BevelWidth rings wide. Then the
-    // interior in Color, with Caption on one line, placed by Alignment.
+    // interior in Color, with Caption on one line, placed by Alignment, in
+    // a text colour that reads on Color (textColorOn).
     TBevelCut BevelOuter() const { return m_bevelOuter; }
     void setBevelOuter(TBevelCut value);
     TBevelCut BevelInner() const { return m_bevelInner; }

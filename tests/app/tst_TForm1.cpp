@@ -38,6 +38,7 @@ private Q_SLOTS:
     void closeStoresAndExitDoesNot();
     void everyFieldSurvivesASession();
     void closeIntoAFolderThatIsGoneKeepsTheWindow();
+    void endOfSessionStoresAsTheCloseOnce();
     void secondPassAppliesAndConcealsAWaitingTile();
     void applyDuringATurnStartsItAfresh();
     void keysReachOnlyThePageInFront();
@@ -177,6 +178,7 @@ void tst_TForm1::closeStoresAndExitDoesNot()
         QTRY_COMPARE(w->frameGeometry(), outer);
         w->move(100, 100);
         w->N5Click();
+        w->endSession();
         w->close();
     }
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -255,6 +257,26 @@ void tst_TForm1::closeIntoAFolderThatIsGoneKeepsTheWindow()
     QVERIFY(!w->close());
     QVERIFY(w->isVisible());
     QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File not found")});
+}
+
+void tst_TForm1::endOfSessionStoresAsTheCloseOnce()
+{
+    auto w = m_f->start();
+    w->show();
+    w->move(40, 30);
+    w->resize(600, 400);
+    const QRect outer = w->frameGeometry();
+    w->endSession();
+    const QByteArray stored = m_f->readDbData();
+    const TGameSettings s = m_f->storedSettings();
+    QCOMPARE(stored.size(), 568);
+    QCOMPARE(QRect(s.WinLeft, s.WinTop, s.WinWidth, s.WinHeight), outer);
+    // A second request (SIGTERM after the session manager's own), and the
+    // close as the program ends, store nothing more.
+    w->move(100, 100);
+    w->endSession();
+    QVERIFY(w->close());
+    QCOMPARE(m_f->readDbData(), stored);
 }
 
 void tst_TForm1::secondPassAppliesAndConcealsAWaitingTile()

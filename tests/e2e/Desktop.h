@@ -28,6 +28,10 @@ public:
     void closeWindow();
     bool waitForExit(int ms = 5000);
     void kill();
+    // Ends the game as a session or service manager does, with SIGTERM.
+    void terminate() { m_game.terminate(); }
+    qint64 processId() const { return m_game.processId(); }
+    int exitCode() const { return m_game.exitStatus() == QProcess::NormalExit ? m_game.exitCode() : -1; }
 
     // The window's client area (below the title bar, menu bar included).
     QRect clientGeometry() const;

@@ -5,7 +5,8 @@
 # line in an X server with a window manager, as a user who may not write
 # there (root starts it as "nobody"). Closing it through the window manager
 # must leave a 568-byte DbData in ~/.config/tilimi, nothing new or changed in
-# the prefix, and a window that carried the game's icon.
+# the prefix, and a window that carried the game's icon and the class its
+# entry names.
 #
 #   install-test.sh <build folder> <desktop id>
 #
@@ -79,6 +80,12 @@ for _ in $(seq 200); do
     sleep 0.05
 done
 [ -n "$window" ] || fail "no window of the installed game"
+# Docks tie a window to its launcher by the window's class (WM_CLASS, its
+# second string) against the entry's StartupWMClass.
+wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] ||
+    fail "the window's class \"$wm_class\" is not the entry's StartupWMClass \"$startup_class\""
 # The icon follows the window's first frame.
 for _ in $(seq 100); do
     icon=$(xprop -len 4000000 -id "$window" _NET_WM_ICON)

@@ -4,7 +4,9 @@
 #include "settings_page/NumberField.h"
 #include "settings_page/SettingsPage.h"
 #include "settings_page/UpDown.h"
+#include "widgets/SchemeColor.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void fieldsActOnlyOnceLive();
     void refreshWritesFieldsAndGroupColours();
     void groupsFollowThePageWidth();
+    void captionsReadOnEveryScheme();
 };
 
 void tst_SettingsPage::designedPlacesAndCaptions()
@@ -196,6 +199,56 @@ void tst_SettingsPage::groupsFollowThePageWidth()
     QCOMPARE(part<TPanel>(&f.page, "Panel7")->width(), expected);
     f.page.resize(700, 500);
     QTRY_COMPARE(part<TPanel>(&f.page, "Panel7")->width(), 700 - Design::scaled(22));
+}
+
+void tst_SettingsPage::captionsReadOnEveryScheme()
+{
+    // A dark scheme as Fusion's dark palettes have it: near-white text on
+    // dark grey windows and buttons.
+    QPalette dark = QApplication::palette();
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(0x35, 0x35, 0x35));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(0xf0, 0xf0, 0xf0));
+    const QPalette light = QApplication::palette();
+    QCOMPARE(light.color(QPalette::WindowText), QColor(Qt::black));
+
+    for (const bool isDark : {true, false}) {
+        const QPalette &palette = isDark ? dark : light;
+        // The designed silver, then colours a player may choose for the
+        // concealed tiles: navy, and the grey where black and white read least.
+        for (const TColor chosen : {clSilver, rgbColor(0, 0, 0x80), rgbColor(0x76, 0x76, 0x76)}) {
+            Fixture f;
+            f.page.setPalette(palette);
+            part<TPanel>(&f.page, "p1")->setColor(chosen);
+            for (TPanel *panel : f.page.findChildren<TPanel *>()) {
+                if (panel->Caption().isEmpty())
+                    continue;
+                // The panel alone, without the fields' edits and arrows.
+                QImage img(panel->size(), QImage::Format_RGB32);
+                panel->render(&img, {}, {}, QWidget::DrawWindowBackground);
+                const QRect inside = panel->childArea();
+                const QColor under = img.pixelColor(inside.topLeft());
+                // The caption's colour: the pixel inside the rings farthest
+                // from the background.
+                QColor text = under;
+                for (int y = inside.top(); y <= inside.bottom(); ++y)
+                    for (int x = inside.left(); x <= inside.right(); ++x)
+                        if (contrastRatio(img.pixelColor(x, y), under) > contrastRatio(text, under))
+                            text = img.pixelColor(x, y);
+                const double ratio = contrastRatio(text, under);
+                QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3, %4:1").arg(
+                             panel->objectName(), text.name(), under.name()).arg(ratio, 0, 'f', 2)));
+                // On the desktop's own colour, the desktop's own text; and the
+                // designed samples look as they always did in the light scheme.
+                if (panel->Color() & 0x80000000u || (!isDark && chosen == clSilver))
+                    QCOMPARE(text, palette.color(QPalette::WindowText));
+            }
+        }
+    }
+    // The ratio itself, by the figures of the contrast rules.
+    QCOMPARE(qRound(contrastRatio(Qt::black, Qt::white) * 100), 2100);
+    QCOMPARE(qRound(contrastRatio(QColor(0xf0, 0xf0, 0xf0), QColor(0xc0, 0xc0, 0xc0)) * 10), 16);
 }
 
 QTEST_MAIN(tst_SettingsPage)
