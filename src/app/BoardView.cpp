@@ -22,7 +22,10 @@ BoardView::BoardView(QWidget *client, const TCustomPanel &concealedSample,
 {
     // The result items clear themselves when clicked.
     connect(m_timeItem, &QAction::triggered, this,
-            [this] { m_timeItem->setText(QString(9, QLatin1Char(' '))); });
+            [this] {
+                m_timeItem->setText(QString(9, QLatin1Char(' ')));
+                setResultNote(QString());
+            });
     connect(m_countItem, &QAction::triggered, this, [this] { m_countItem->setText(QString()); });
 }
 
@@ -169,6 +172,13 @@ void BoardView::tileChanged(const TileState &state)
 void BoardView::setTimeCaption(const QString &text)
 {
     m_timeItem->setText(text);
+    setResultNote(QString());
+}
+
+void BoardView::setResultNote(const QString &text)
+{
+    m_timeItem->setToolTip(text);
+    m_countItem->setToolTip(text);
 }
 
 void BoardView::setCountCaption(const QString &text)

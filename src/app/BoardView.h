@@ -47,6 +47,9 @@ public:
     void tileChanged(const TileState &tile) override;
     void setTimeCaption(const QString &text) override;
     void setCountCaption(const QString &text) override;
+    // The tooltip of both result items, saying what the result shown
+    // achieved; a new time caption or a click takes it away.
+    void setResultNote(const QString &text);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
