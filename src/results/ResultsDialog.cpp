@@ -8,9 +8,12 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
     : QDialog(parent), m_results(results)
@@ -36,14 +39,33 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
         t->setSelectionBehavior(QAbstractItemView::SelectRows);
         t->setSelectionMode(QAbstractItemView::SingleSelection);
         t->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+        t->setWordWrap(false);
         t->horizontalHeader()->setStretchLastSection(true);
         t->horizontalHeader()->setHighlightSections(false);
         // Room for the ten rows without a scroll bar.
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setMinimumHeight(t->horizontalHeader()->sizeHint().height()
                             + BestResults::Kept * t->verticalHeader()->defaultSectionSize() + 2 * t->frameWidth());
+        // Columns as wide as their widest text in bold (the date as this
+        // locale writes the widest), so they keep their width whatever the
+        // rows; the tabs' titles fit too.
+        QFont bold = font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const QStringList widest{QStringLiteral("10"), QStringLiteral("999:59"), QStringLiteral("99999"),
+                                 QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58, 58)),
+                                                    QLocale::ShortFormat)};
+        for (int col = 0; col < widest.size(); ++col) {
+            t->setColumnWidth(col, std::max(t->horizontalHeader()->sectionSizeHint(col),
+                                            metrics.horizontalAdvance(widest[col]) + 16));
+        }
         m_tables[b] = t;
         m_tabs->addTab(t, boardTitle(BestResults::Board(b)));
     }
+    for (QTableWidget *t : m_tables)
+        t->setMinimumWidth(std::max(t->horizontalHeader()->length() + 2 * t->frameWidth(),
+                                    m_tabs->tabBar()->sizeHint().width()));
     m_reset = named(new QPushButton(QStringLiteral("&Сбросить"), this), "reset");
     auto *close = named(new QPushButton(QStringLiteral("&Закрыть"), this), "close");
     close->setDefault(true);
@@ -110,7 +132,6 @@ void ResultsDialog::refresh()
             if (latest)
                 t->setCurrentCell(row, 0);
         }
-        t->resizeColumnsToContents();
     }
     updateButtons();
 }
