@@ -6,7 +6,10 @@
 #include "widgets/tcl.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QToolTip>
 
 namespace {
 
@@ -27,6 +30,10 @@ BoardView::BoardView(QWidget *client, const TCustomPanel &concealedSample,
                 setResultNote(QString());
             });
     connect(m_countItem, &QAction::triggered, this, [this] { m_countItem->setText(QString()); });
+    // A menu bar shows no tooltips of its own; the note on a result is
+    // shown by the filter.
+    if (auto *bar = qobject_cast<QMenuBar *>(m_timeItem->parent()))
+        bar->installEventFilter(this);
 }
 
 void BoardView::createTiles()
@@ -54,6 +61,16 @@ void BoardView::takeKeys(TCustomPanel &background, const Game &game)
 
 bool BoardView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip && watched == m_timeItem->parent()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        auto *bar = static_cast<QMenuBar *>(watched);
+        const QAction *item = bar->actionAt(help->pos());
+        if (!m_note.isEmpty() && (item == m_timeItem || item == m_countItem))
+            QToolTip::showText(help->globalPos(), m_note, bar, bar->actionGeometry(const_cast<QAction *>(item)));
+        else
+            QToolTip::hideText();
+        return true;
+    }
     if (watched == m_background && hasTiles()) {
         switch (event->type()) {
         case QEvent::KeyPress:
@@ -177,6 +194,8 @@ void BoardView::setTimeCaption(const QString &text)
 
 void BoardView::setResultNote(const QString &text)
 {
+    m_note = text;
+    // Read by a screen reader as the items' description.
     m_timeItem->setToolTip(text);
     m_countItem->setToolTip(text);
 }
