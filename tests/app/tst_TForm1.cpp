@@ -559,8 +559,13 @@ void tst_TForm1::resultsDialog()
         part<QAction>(w, "N25")->trigger();
         return QPointer<ResultsDialog>(part<ResultsDialog>(w, "ResultsDialog"));
     };
-    // It opens on the board in play; the last entry is in bold.
-    QPointer<ResultsDialog> d = open();
+    // Its letter in the open Game menu opens it, on the board in play; the
+    // last entry is in bold.
+    auto *menu = part<QMenu>(w, "MnGame1");
+    menu->popup(w->mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::sendKeyEvent(QTest::Click, menu, Qt::Key_unknown, QStringLiteral("р"), Qt::NoModifier);
+    QPointer<ResultsDialog> d = part<ResultsDialog>(w, "ResultsDialog");
     QVERIFY(d->isVisible());
     QCOMPARE(d->shownBoard(), BestResults::Large);
     const QTableWidget *large = d->table(BestResults::Large);
