@@ -576,6 +576,15 @@ void tst_TForm1::resultsDialog()
     QVERIFY(large->item(1, 3)->text().contains(QString::number(QDate::currentDate().year() % 100)));
     QVERIFY(large->item(1, 1)->font().bold() && !large->item(0, 1)->font().bold());
     QCOMPARE(large->currentRow(), 1);
+    // Tab goes from the table to the buttons and the tabs.
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QCOMPARE(QApplication::focusWidget(), large);
+    for (const char *next : {"reset", "close", "tabs"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(QApplication::focusWidget() == part<QWidget>(d.data(), next)
+                     || QApplication::focusWidget()->parent() == part<QWidget>(d.data(), next),
+                 next);
+    }
     QTest::keyClick(d, Qt::Key_Escape);
     QTRY_VERIFY(d.isNull());
 
