@@ -18,7 +18,6 @@ class Music;
 class PicturePage;
 class QAction;
 class QMenu;
-class ResultsDialog;
 class SettingsPage;
 class TCustomPanel;
 class WindowPlacement;
@@ -26,7 +25,8 @@ class WindowPlacement;
 // TForm1: the one window of the program. It starts the game up, holds the
 // menu bar and the three pages (game, settings, picture) that take turns in
 // its client area, runs the apply cycle that moves settings between the three
-// copies, and stores the settings when it is closed. Where it stands on the
+// copies, stores the settings when it is closed, and keeps the best results
+// (stored at every win that enters them). Where it stands on the
 // desktop is WindowPlacement's business; the tiles are BoardView's.
 //
 // Widgets made here carry their designer name as objectName, so tests find
