@@ -6,7 +6,10 @@
 #include "widgets/tcl.h"
 
 #include <QAction>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QToolTip>
 
 namespace {
 
@@ -22,8 +25,15 @@ BoardView::BoardView(QWidget *client, const TCustomPanel &concealedSample,
 {
     // The result items clear themselves when clicked.
     connect(m_timeItem, &QAction::triggered, this,
-            [this] { m_timeItem->setText(QString(9, QLatin1Char(' '))); });
+            [this] {
+                m_timeItem->setText(QString(9, QLatin1Char(' ')));
+                setResultNote(QString());
+            });
     connect(m_countItem, &QAction::triggered, this, [this] { m_countItem->setText(QString()); });
+    // A menu bar shows no tooltips of its own; the note on a result is
+    // shown by the filter.
+    if (auto *bar = qobject_cast<QMenuBar *>(m_timeItem->parent()))
+        bar->installEventFilter(this);
 }
 
 void BoardView::createTiles()
@@ -51,6 +61,16 @@ void BoardView::takeKeys(TCustomPanel &background, const Game &game)
 
 bool BoardView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip && watched == m_timeItem->parent()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        auto *bar = static_cast<QMenuBar *>(watched);
+        const QAction *item = bar->actionAt(help->pos());
+        if (!m_note.isEmpty() && (item == m_timeItem || item == m_countItem))
+            QToolTip::showText(help->globalPos(), m_note, bar, bar->actionGeometry(const_cast<QAction *>(item)));
+        else
+            QToolTip::hideText();
+        return true;
+    }
     if (watched == m_background && hasTiles()) {
         switch (event->type()) {
         case QEvent::KeyPress:
@@ -169,6 +189,15 @@ void BoardView::tileChanged(const TileState &state)
 void BoardView::setTimeCaption(const QString &text)
 {
     m_timeItem->setText(text);
+    setResultNote(QString());
+}
+
+void BoardView::setResultNote(const QString &text)
+{
+    m_note = text;
+    // Read by a screen reader as the items' description.
+    m_timeItem->setToolTip(text);
+    m_countItem->setToolTip(text);
 }
 
 void BoardView::setCountCaption(const QString &text)

@@ -47,6 +47,10 @@ public:
     void tileChanged(const TileState &tile) override;
     void setTimeCaption(const QString &text) override;
     void setCountCaption(const QString &text) override;
+    // The tooltip of both result items, saying what the result shown
+    // achieved; a new time caption or a click takes it away.
+    void setResultNote(const QString &text);
+    QString resultNote() const { return m_note; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -65,6 +69,7 @@ private:
     const TCustomPanel &m_revealedSample;
     QAction *m_timeItem;
     QAction *m_countItem;
+    QString m_note; // the tooltip of the result items
     std::array<std::array<tcl *, Game::MaxCols>, Game::MaxRows> m_tiles{};
     TCustomPanel *m_background = nullptr;
     const Game *m_game = nullptr;

@@ -9,6 +9,8 @@
 #include "game/Game.h"
 #include "music/Music.h"
 #include "picture/PicturePage.h"
+#include "results/ResultsDialog.h"
+#include "settings/ResultsFile.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
@@ -52,6 +54,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     connect(m_board, &BoardView::tilePressed, this,
             [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
+    connect(m_game.get(), &Game::won, this, [this](const GameWin &win) { recordWin(win); });
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 
@@ -89,6 +92,7 @@ void TForm1::createMenus()
     N2 = named(MnGame1->addAction(QStringLiteral("Малая")), "N2");
     N3 = named(MnGame1->addAction(QStringLiteral("Большая")), "N3");
     N15 = named(MnGame1->addAction(QStringLiteral("Демонстрация")), "N15");
+    N25 = named(MnGame1->addAction(QStringLiteral("&Рекорды…")), "N25");
     MnGame1->addSeparator();
     N5 = named(MnGame1->addAction(QStringLiteral("Выход")), "N5");
     N6 = named(bar->addAction(QStringLiteral("&Настройки")), "N6");
@@ -107,6 +111,7 @@ void TForm1::createMenus()
                 m_game->ToggleDemo();
                 PanelImage->hide();
             }));
+    connect(N25, &QAction::triggered, this, Messages::guarded([this] { N25Click(); }));
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
     connect(N6, &QAction::triggered, this, Messages::guarded([this] { N6Click(); }));
     connect(N10, &QAction::triggered, this, Messages::guarded([this] { N10Click(); }));
@@ -139,6 +144,7 @@ void TForm1::startUp()
     QDir::setCurrent(StartDir);
     captureDefaults();
     Settings = SettingsFile(StartDir).load(DefaultSettings);
+    m_results = ResultsFile(StartDir).load();
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
@@ -242,6 +248,64 @@ void TForm1::N10Click()
 void TForm1::N11Click()
 {
     Messages::show(title() + QStringLiteral(" — игра в цветные пары."));
+}
+
+void TForm1::N25Click()
+{
+    auto *dialog = new ResultsDialog(m_results, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_latestResult)
+        dialog->setLatest(m_latestResult->first, m_latestResult->second);
+    BestResults::Board board = BestResults::Small;
+    BestResults::boardOf(Settings.Cols, Settings.Rows, board);
+    dialog->showBoard(board);
+    connect(dialog, &ResultsDialog::resetRequested, this,
+            [this](BestResults::Board b) { resetResults(b); });
+    dialog->open();
+}
+
+void TForm1::recordWin(const GameWin &win)
+{
+    BestResults::Board board;
+    if (win.demonstration || !BestResults::boardOf(win.cols, win.rows, board))
+        return;
+    const BestResults::Entry entry{win.elapsedMs, win.presses, QDateTime::currentDateTimeUtc()};
+    const int place = m_results.add(board, entry);
+    if (place == 0)
+        return;
+    m_latestResult = {board, entry};
+    m_board->setResultNote(QStringLiteral("Рекорд: %1-е место на %2 доске")
+                               .arg(place)
+                               .arg(board == BestResults::Small ? QStringLiteral("малой")
+                                                                : QStringLiteral("большой")));
+    storeResults();
+}
+
+void TForm1::resetResults(BestResults::Board board)
+{
+    m_results.reset(board);
+    if (m_latestResult && m_latestResult->first == board)
+        m_latestResult.reset();
+    storeResults();
+}
+
+void TForm1::storeResults()
+{
+    // The results are stored the moment they change: Выход stores nothing,
+    // and a result once shown must outlive it. A failure leaves them in
+    // play, to be stored with the next change.
+    try {
+        ResultsFile(StartDir).store(m_results);
+        m_resultsUnstored = false;
+    } catch (const std::exception &e) {
+        if (m_resultsUnstored)
+            return;
+        m_resultsUnstored = true;
+        // Told after the game's handler has ended, so the box holds up
+        // nothing of the win.
+        const QString text = QString::fromUtf8(e.what());
+        QMetaObject::invokeMethod(this, [text] { Messages::show(text); }, Qt::QueuedConnection);
+    }
 }
 
 void TForm1::Load()

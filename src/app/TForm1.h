@@ -1,12 +1,15 @@
 #pragma once
 
 #include "Environment.h"
+#include "game/GameWin.h"
 #include "game/Random.h"
+#include "settings/BestResults.h"
 #include "settings/TGameSettings.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class BoardView;
 class Game;
@@ -22,7 +25,8 @@ class WindowPlacement;
 // TForm1: the one window of the program. It starts the game up, holds the
 // menu bar and the three pages (game, settings, picture) that take turns in
 // its client area, runs the apply cycle that moves settings between the three
-// copies, and stores the settings when it is closed. Where it stands on the
+// copies, stores the settings when it is closed, and keeps the best results
+// (stored at every win that enters them). Where it stands on the
 // desktop is WindowPlacement's business; the tiles are BoardView's.
 //
 // Widgets made here carry their designer name as objectName, so tests find
@@ -56,10 +60,12 @@ public:
     void endSession();
     void N10Click();     // Мандала: shows the picture page
     void N11Click();     // О программе: the one-line credit in a message box
+    void N25Click();     // Игра ▸ Рекорды…: the best results, on the table of the board in play
 
     const TGameSettings &settings() const { return Settings; }
     const TGameSettings &pendingSettings() const { return PendingSettings; }
     const TGameSettings &defaultSettings() const { return DefaultSettings; }
+    const BestResults &results() const { return m_results; }
     Game &game() { return *m_game; }
     Music &music() { return *m_music; }
     BoardView &board() { return *m_board; }
@@ -81,6 +87,9 @@ private:
     void showOtherPage(QWidget *page);
     void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
     void storeSettings(); // the placement into Settings, then Settings into "DbData"
+    void recordWin(const GameWin &win);
+    void resetResults(BestResults::Board board);
+    void storeResults();
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy
@@ -97,6 +106,7 @@ private:
     QAction *N2 = nullptr;      // Игра ▸ Малая: a new small board, 6 by 4
     QAction *N3 = nullptr;      // Игра ▸ Большая: a new large board, 8 by 6
     QAction *N15 = nullptr;     // Игра ▸ Демонстрация: starts or stops the self-playing demonstration
+    QAction *N25 = nullptr;     // Игра ▸ Рекорды…: the dialog of the best results
     QAction *N5 = nullptr;      // Игра ▸ Выход
     QAction *N6 = nullptr;      // Настройки
     QAction *N10 = nullptr;     // Мандала
@@ -115,4 +125,10 @@ private:
     std::unique_ptr<Game> m_game;
     std::unique_ptr<Music> m_music;
     bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
+    BestResults m_results; // the best results, as "Results.json" holds them once stored
+    // The entry the last counted win made, shown in bold by the dialog.
+    std::optional<std::pair<BestResults::Board, BestResults::Entry>> m_latestResult;
+    // Storing the results failed and the player was told; told again only
+    // after a store that succeeds.
+    bool m_resultsUnstored = false;
 };

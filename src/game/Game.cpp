@@ -2,6 +2,7 @@
 
 #include "GameView.h"
 #include "Palette.h"
+#include "base/ElapsedText.h"
 
 #include <cmath>
 #include <utility>
@@ -45,6 +46,7 @@ void Game::New()
     m_firstRow = 0;
     m_firstCol = 0;
     m_tag = 0;
+    m_demoPressed = false;
     // A compare or removal still pending belongs to the board being replaced;
     // run on the new one it would remove a tile without its partner. The next
     // board due after a win would replace the one dealt now.
@@ -258,8 +260,13 @@ void Game::Timer3Timer()
     if (BoardCleared()) {
         Timer4.setEnabled(true);
         m_tag = 0;
-        m_view.setTimeCaption(elapsedText(m_startTime, m_timeOfDay()));
-        m_view.setCountCaption(QString::number(m_moveCount));
+        const GameWin win{m_settings.Cols, m_settings.Rows, elapsedMs(m_startTime, m_timeOfDay()),
+                          m_moveCount, m_demoPressed};
+        m_view.setTimeCaption(ElapsedText::format(win.elapsedMs));
+        m_view.setCountCaption(QString::number(win.presses));
+        Timer1.setEnabled(false);
+        Q_EMIT won(win);
+        return;
     }
     Timer1.setEnabled(false);
 }
@@ -302,16 +309,20 @@ void Game::Timer5Timer()
         if (tile(r, c).Visible)
             break;
     }
+    // A board the demonstration had a hand in is not the player's win.
+    m_demoPressed = true;
     pressTile(r, c);
 }
 
-QString Game::elapsedText(double start, double now)
+qint64 Game::elapsedMs(double start, double now)
 {
     double days = now - start;
     if (days < 0)
         days += 1.0;
-    const long long seconds = std::llround(days * 86400000.0) / 1000;
-    return QStringLiteral("%1:%2")
-        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return std::llround(days * 86400000.0);
+}
+
+QString Game::elapsedText(double start, double now)
+{
+    return ElapsedText::format(elapsedMs(start, now));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameView.h"
+#include "GameWin.h"
 #include "Random.h"
 #include "TileState.h"
 #include "base/GameTimer.h"
@@ -72,8 +73,10 @@ public:
     int LastDemoRow() const { return m_lastDemoRow; } // the demonstration's last pick
     int LastDemoCol() const { return m_lastDemoCol; }
 
-    // "mm:ss" of the time from start to now, minutes counting on past an hour
-    // ("65:30"); a game that runs past midnight counts the day that wrapped.
+    // The time from start to now in milliseconds, and as "mm:ss" with minutes
+    // counting on past an hour ("65:30"); a game that runs past midnight
+    // counts the day that wrapped.
+    static qint64 elapsedMs(double start, double now);
     static QString elapsedText(double start, double now);
     // One step of the vanishing: 60 % of the size, kept centred.
     static void shrink(TileState &tile);
@@ -83,6 +86,10 @@ public:
     const GameTimer &timer3() const { return Timer3; }
     const GameTimer &timer4() const { return Timer4; }
     const GameTimer &timer5() const { return Timer5; }
+
+Q_SIGNALS:
+    // The last pair of a board vanished; the captions already show the result.
+    void won(const GameWin &win);
 
 private:
     TileState &at(int row, int col) { return m_tiles[row - 1][col - 1]; }
@@ -111,4 +118,5 @@ private:
     int m_tag = 0;                // Tag: 1 while the clock runs
     int m_lastDemoRow = 0;        // the demonstration's last pick
     int m_lastDemoCol = 0;
+    bool m_demoPressed = false;   // the demonstration pressed a tile of the board in play
 };

@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "music/Music.h"
 #include "music/MusicChooser.h"
+#include "settings/ResultsFile.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ private Q_SLOTS:
     void musicFiles_data();
     void musicFiles();
     void unwritableProgramFolder();
+    void unwritableResults();
 
 private:
     std::unique_ptr<TestWindow> m_f;
@@ -240,6 +242,38 @@ void tst_BadInput::unwritableProgramFolder()
     QTimer::singleShot(0, w.get(), [&] { w->N5Click(); });
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(m_f->readDbData(), stored);
+}
+
+void tst_BadInput::unwritableResults()
+{
+    if (asRoot())
+        QSKIP("root writes into read-only folders");
+    const ResultsFile file(m_f->dir.path());
+    BestResults old;
+    old.add(BestResults::Small, {90'000, 40, QDateTime::currentDateTimeUtc().addDays(-1)});
+    file.store(old);
+    QFile::setPermissions(file.path(), QFile::ReadOwner);
+    QFile::setPermissions(m_f->dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    auto w = m_f->start();
+    // Every win fails to store: told once, the game goes on, the file stays.
+    for (int board = 0; board < 3; ++board) {
+        m_f->winBoard(*w, 30 + board);
+        QVERIFY(w->game().timer4().isEnabled());
+        w->game().Timer4Timer();
+    }
+    QTRY_COMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
+    QCOMPARE(file.load(), old);
+    QCOMPARE(w->results().table(BestResults::Small).size(), 4);
+    // Writable again, the next win stores all four and more; a later
+    // failure is told again.
+    QFile::setPermissions(file.path(), QFile::ReadOwner | QFile::WriteOwner);
+    m_f->winBoard(*w, 10);
+    w->game().Timer4Timer();
+    QCOMPARE(file.load(), w->results());
+    QCOMPARE(file.load().table(BestResults::Small).size(), 5);
+    QFile::setPermissions(file.path(), QFile::ReadOwner);
+    m_f->winBoard(*w, 9);
+    QTRY_COMPARE(m_f->messages.texts.size(), 2);
 }
 
 // Permissions only hold for an ordinary user: run as root, the test starts

@@ -8,6 +8,8 @@
 #include "music/Music.h"
 #include "picture/PicturePage.h"
 #include "picture/TImage.h"
+#include "results/ResultsDialog.h"
+#include "settings/ResultsFile.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/ColorChooser.h"
 #include "settings_page/NumberField.h"
@@ -16,10 +18,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QToolTip>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +62,8 @@ private Q_SLOTS:
     void picturePageRemembersItsPicture();
     void escapedErrorsReachTheBox();
     void timerIntervals();
+    void winsEnterTheResultsAndTheirFile();
+    void resultsDialog();
 
 private:
     std::unique_ptr<TestWindow> m_f;
@@ -627,6 +636,116 @@ void tst_TForm1::timerIntervals()
     QCOMPARE(g.timer5().interval(), 500);  // a move of the demonstration
     QCOMPARE(part<GameTimer>(w, "Timer2")->interval(), 220); // the second start-up pass
     QCOMPARE(w->music().tmNotify().interval(), 1000);        // the replay of the music
+}
+
+void tst_TForm1::winsEnterTheResultsAndTheirFile()
+{
+    auto w = m_f->start();
+    const ResultsFile file(m_f->dir.path());
+    m_f->winBoard(*w, 50);
+    // Stored at once, told in the tooltip of the results; the next board
+    // is still due.
+    QCOMPARE(file.load(), w->results());
+    QCOMPARE(w->results().table(BestResults::Small).size(), 1);
+    QCOMPARE(w->results().table(BestResults::Small).first().ms, 50'000);
+    QCOMPARE(part<QAction>(w, "mtime")->text(), QStringLiteral("00:50"));
+    QCOMPARE(w->board().resultNote(), QStringLiteral("Рекорд: 1-е место на малой доске"));
+    // Shown over the result in the menu bar.
+    w->show();
+    QMenuBar *bar = w->menuBar();
+    const QPoint over = bar->actionGeometry(part<QAction>(w, "mtime")).center();
+    QHelpEvent hover(QEvent::ToolTip, over, bar->mapToGlobal(over));
+    QApplication::sendEvent(bar, &hover);
+    QCOMPARE(QToolTip::text(), w->board().resultNote());
+    QVERIFY(w->game().timer4().isEnabled());
+    // A worse win takes the second place; the next press clears the note.
+    w->game().Timer4Timer();
+    m_f->winBoard(*w, 70);
+    QCOMPARE(w->board().resultNote(), QStringLiteral("Рекорд: 2-е место на малой доске"));
+    w->game().Timer4Timer();
+    w->game().MouseDown(1, 1);
+    QCOMPARE(w->board().resultNote(), QString());
+    // A board the demonstration pressed a tile of does not count.
+    w->game().Large();
+    w->game().ToggleDemo();
+    w->game().Timer5Timer();
+    w->game().StopDemo();
+    m_f->winBoard(*w, 10);
+    QVERIFY(w->results().table(BestResults::Large).isEmpty());
+    QCOMPARE(file.load(), w->results());
+    QVERIFY(m_f->messages.texts.isEmpty());
+}
+
+void tst_TForm1::resultsDialog()
+{
+    auto w = m_f->start();
+    w->show();
+    // Рекорды… stands last before the separator, with a letter of its own.
+    const QList<QAction *> items = part<QMenu>(w, "MnGame1")->actions();
+    const int at = int(items.indexOf(part<QAction>(w, "N25")));
+    QVERIFY(items.at(at + 1)->isSeparator());
+    QCOMPARE(part<QAction>(w, "N25")->text(), QStringLiteral("&Рекорды…"));
+    m_f->winBoard(*w, 50);
+    w->game().Large();
+    m_f->winBoard(*w, 100);
+    w->game().Timer4Timer();
+    m_f->winBoard(*w, 4000); // past an hour: 66:40
+    const auto open = [&] {
+        part<QAction>(w, "N25")->trigger();
+        return QPointer<ResultsDialog>(part<ResultsDialog>(w, "ResultsDialog"));
+    };
+    // Its letter in the open Game menu opens it, on the board in play; the
+    // last entry is in bold.
+    auto *menu = part<QMenu>(w, "MnGame1");
+    menu->popup(w->mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::sendKeyEvent(QTest::Click, menu, Qt::Key_unknown, QStringLiteral("р"), Qt::NoModifier);
+    QPointer<ResultsDialog> d = part<ResultsDialog>(w, "ResultsDialog");
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->shownBoard(), BestResults::Large);
+    const QTableWidget *large = d->table(BestResults::Large);
+    QCOMPARE(large->rowCount(), 2);
+    QCOMPARE(large->item(1, 0)->text(), QStringLiteral("2"));
+    QCOMPARE(large->item(1, 1)->text(), QStringLiteral("66:40"));
+    QCOMPARE(large->item(1, 2)->text(), QString::number(w->results().table(BestResults::Large)[1].presses));
+    QVERIFY(large->item(1, 3)->text().contains(QString::number(QDate::currentDate().year() % 100)));
+    QVERIFY(large->item(1, 1)->font().bold() && !large->item(0, 1)->font().bold());
+    QCOMPARE(large->currentRow(), 1);
+    // Tab goes from the table to the buttons and the tabs.
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    QCOMPARE(QApplication::focusWidget(), large);
+    for (const char *next : {"reset", "close", "tabs"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY2(QApplication::focusWidget() == part<QWidget>(d.data(), next)
+                     || QApplication::focusWidget()->parent() == part<QWidget>(d.data(), next),
+                 next);
+    }
+    QTest::keyClick(d, Qt::Key_Escape);
+    QTRY_VERIFY(d.isNull());
+
+    // Сбросить asks first, then empties the table shown and its file, no other.
+    w->game().Small();
+    d = open();
+    QCOMPARE(d->shownBoard(), BestResults::Small);
+    QStringList asked;
+    bool agree = false;
+    d->setConfirmation([&](QWidget *, const QString &question) {
+        asked << question;
+        return agree;
+    });
+    auto *reset = part<QPushButton>(d.data(), "reset");
+    reset->click();
+    QCOMPARE(w->results().table(BestResults::Small).size(), 1);
+    agree = true;
+    reset->click();
+    QCOMPARE(asked.last(), QStringLiteral("Очистить таблицу «Малая доска 6 × 4»?"));
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(d->table(BestResults::Small)->rowCount(), 0);
+    QVERIFY(!reset->isEnabled());
+    QCOMPARE(w->results().table(BestResults::Large).size(), 2);
+    QCOMPARE(ResultsFile(m_f->dir.path()).load(), w->results());
+    part<QPushButton>(d.data(), "close")->click();
+    QTRY_VERIFY(d.isNull());
 }
 
 QTEST_MAIN(tst_TForm1)

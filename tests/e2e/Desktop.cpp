@@ -98,9 +98,23 @@ void Desktop::kill()
 
 QRect Desktop::clientGeometry() const
 {
+    return geometryOf(m_window);
+}
+
+QString Desktop::windowNamed(const QString &name) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--all"),
+                                           QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                                           QString::number(m_game.processId()),
+                                           QStringLiteral("--name"), name})
+        .section(QLatin1Char('\n'), -1);
+}
+
+QRect Desktop::geometryOf(const QString &window)
+{
     // xwininfo, unlike xdotool, reports the absolute position of a window
     // inside a window manager's frame correctly.
-    const QStringList lines = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), m_window})
+    const QStringList lines = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window})
                                   .split(QLatin1Char('\n'));
     QRect r;
     for (const QString &raw : lines) {

@@ -35,6 +35,11 @@ public:
 
     // The window's client area (below the title bar, menu bar included).
     QRect clientGeometry() const;
+    // The client area of another window of the game's, by its id.
+    static QRect geometryOf(const QString &window);
+    // The id of a shown window of the game whose title contains name, or
+    // an empty string.
+    QString windowNamed(const QString &name) const;
     void moveResize(const QRect &outer);
     // Maximizes or restores the window through the window manager.
     void setMaximized(bool maximized);

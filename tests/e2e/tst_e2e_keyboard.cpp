@@ -1,4 +1,6 @@
 #include "e2e/Desktop.h"
+#include "settings/BestResults.h"
+#include "settings/ResultsFile.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -20,6 +22,45 @@ QImage screen()
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Игра ▸ Рекорды… from the keyboard: Alt to the menu bar, Return opens the
+// Game menu on its first item, Up wraps to Выход and Up again passes the
+// separator to Рекорды…. Returns the dialog's client area as it shows,
+// empty if it did not.
+QImage openResults(Desktop &desktop)
+{
+    Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150"),
+                                             QStringLiteral("alt"), QStringLiteral("Return"), QStringLiteral("Up"),
+                                             QStringLiteral("Up"), QStringLiteral("Return")});
+    QString dialog;
+    if (!Desktop::waitFor([&] { return !(dialog = desktop.windowNamed(QStringLiteral("Рекорды"))).isEmpty(); }))
+        return {};
+    desktop.waitUntilStill();
+    return screen().copy(Desktop::geometryOf(dialog));
+}
+
+// Escape closes the dialog.
+bool closeResults(Desktop &desktop)
+{
+    desktop.key(QStringLiteral("Escape"));
+    return Desktop::waitFor([&] { return desktop.windowNamed(QStringLiteral("Рекорды")).isEmpty(); });
+}
+
+// The rows of pixels in which two looks at the dialog's table differ: the
+// buttons below it, Сбросить enabled or not, are left out.
+QPair<int, int> rowsThatDiffer(const QImage &a, const QImage &b)
+{
+    QPair<int, int> span{-1, -1};
+    for (int y = 0; y < std::min(a.height(), b.height()) - 50; ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                span = {span.first < 0 ? y : span.first, y};
+                break;
+            }
+        }
+    }
+    return span;
+}
+
 } // namespace
 
 class tst_e2e_keyboard : public QObject
@@ -27,13 +68,20 @@ class tst_e2e_keyboard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void winASmallBoardFromTheKeyboard();
+    // Won from the keyboard, the board's result enters the table of best
+    // results, is stored at once, and is there after a kill and a close.
+    void winASmallBoardFromTheKeyboardAndFindItInTheResults();
 };
 
-void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
+void tst_e2e_keyboard::winASmallBoardFromTheKeyboardAndFindItInTheResults()
 {
     Desktop desktop;
     QVERIFY(desktop.start());
+    // The table of the small board as it is empty.
+    const QImage empty = openResults(desktop);
+    QVERIFY(!empty.isNull());
+    QVERIFY(closeResults(desktop));
+    QVERIFY(desktop.waitUntilStill());
     const QRect client = desktop.clientGeometry();
     const QImage first = screen();
 
@@ -82,6 +130,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
     // shows nothing (no tile was left face up) lets the compare run before
     // the next press; every other wait is on what the screen shows.
     int at = 0;
+    int presses = 0;
     bool compareUnseen = false;
     QElapsedTimer sincePress;
     const auto press = [&](int i) {
@@ -94,6 +143,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
         if (compareUnseen)
             desktop.pause(std::max<qint64>(0, 200 - sincePress.elapsed()));
         Desktop::run(QStringLiteral("xdotool"), keys);
+        ++presses;
         sincePress.start();
         compareUnseen = waiting < 0;
         at = i;
@@ -131,8 +181,37 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboard()
 
     // Won: the time and the count stand in the menu bar.
     QVERIFY(waitFor([&](const QImage &img) { return Desktop::darkPixels(img, results) > darkBefore + 20; }));
-    desktop.closeWindow();
-    QVERIFY(desktop.waitForExit());
+
+    // Shown, so stored: the file holds the win already.
+    const BestResults stored = ResultsFile(desktop.folder()).load();
+    QCOMPARE(stored.table(BestResults::Small).size(), 1);
+    QCOMPARE(stored.table(BestResults::Small).first().presses, presses);
+    QVERIFY(stored.table(BestResults::Large).isEmpty());
+
+    // The dialog shows one row more than the empty table, a row's height.
+    const QImage won = openResults(desktop);
+    QVERIFY(!won.isNull());
+    const auto row = rowsThatDiffer(empty, won);
+    qInfo("the new row spans pixel rows %d to %d of the dialog", row.first, row.second);
+    QVERIFY(row.first > 0 && row.second - row.first < 40);
+    // Killed at once, then started again: the row is there; closed with the
+    // close box and started again: the same row, pixel for pixel.
+    desktop.kill();
+    QImage shownBefore;
+    for (int run = 0; run < 2; ++run) {
+        QVERIFY(desktop.start());
+        const QImage again = openResults(desktop);
+        QVERIFY(!again.isNull());
+        QCOMPARE(rowsThatDiffer(empty, again).first, row.first);
+        QVERIFY(rowsThatDiffer(empty, again).second - row.first < 40);
+        if (run == 1)
+            QCOMPARE(again, shownBefore);
+        shownBefore = again;
+        QVERIFY(closeResults(desktop));
+        desktop.closeWindow();
+        QVERIFY(desktop.waitForExit());
+    }
+    QCOMPARE(ResultsFile(desktop.folder()).load(), stored);
 }
 
 QTEST_MAIN(tst_e2e_keyboard)

@@ -4,15 +4,42 @@
 // the record read back is the bytes it came from but for the board's columns
 // and rows, which follow the size flag, and each field that was out of range,
 // which alone takes its designed value.
+// The same bytes read as the results file give tables of at most ten
+// plausible entries each, in their order, that are written and read back
+// unchanged.
 
+#include "settings/BestResults.h"
 #include "settings/SettingsFile.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+void checkResults(const QByteArray &bytes)
+{
+    const BestResults results = BestResults::fromJson(bytes);
+    for (int b = 0; b < BestResults::Boards; ++b) {
+        const auto board = BestResults::Board(b);
+        const auto &table = results.table(board);
+        if (table.size() > BestResults::Kept
+            || !std::is_sorted(table.begin(), table.end(), &BestResults::ranksBefore)
+            || !std::all_of(table.begin(), table.end(),
+                            [board](const auto &e) { return BestResults::isPlausible(board, e); }))
+            std::abort();
+    }
+    if (!(BestResults::fromJson(results.toJson()) == results))
+        std::abort();
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    checkResults(bytes);
     const auto record = SettingsFile::parse(bytes);
     const bool whole = size >= TGameSettings::FileSize;
     if (!record) {

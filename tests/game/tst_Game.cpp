@@ -4,6 +4,7 @@
 #include "game/Palette.h"
 
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <map>
@@ -384,9 +385,16 @@ void playToTheEnd(Fixture &f)
 void tst_Game::winShowsResultsAndDealsAgain()
 {
     Fixture f;
+    QSignalSpy won(&f.game, &Game::won);
     f.now = 0.25;
     playToTheEnd(f);
     QVERIFY(f.game.BoardCleared());
+    QCOMPARE(won.size(), 1);
+    const auto win = won.first().first().value<GameWin>();
+    QCOMPARE(win.cols, 6);
+    QCOMPARE(win.rows, 4);
+    QCOMPARE(win.presses, f.game.MoveCount());
+    QVERIFY(!win.demonstration);
     QCOMPARE(f.game.Tag(), 0);
     QVERIFY(f.game.timer4().isEnabled());
     QCOMPARE(f.view.countCaption, QString::number(f.game.MoveCount()));
@@ -438,19 +446,29 @@ void tst_Game::wholeGames()
     QFETCH(bool, small);
     Fixture f(small);
     f.now = 0.999; // starts just before midnight
+    QSignalSpy won(&f.game, &Game::won);
     const QPoint a = f.firstVisible();
     f.press(a);
-    f.now = 0.999 + 83.0 / 86400.0 - 1.0;
+    // Apply in the middle starts the turn afresh, not the clock.
+    f.game.ConcealTilesInPlay();
+    f.now = 0.999 + 83.5 / 86400.0 - 1.0;
     playToTheEnd(f);
     QCOMPARE(f.view.timeCaption, QStringLiteral("01:23"));
+    QCOMPARE(won.size(), 1);
+    const auto win = won.first().first().value<GameWin>();
+    QCOMPARE(win.elapsedMs, 83'500);
+    QCOMPARE(win.cols * win.rows, small ? 24 : 48);
+    QVERIFY(!win.demonstration);
     const int pairs = small ? 12 : 24;
-    QCOMPARE(f.game.MoveCount(), 2 * pairs);
-    QCOMPARE(f.view.countCaption, QString::number(2 * pairs));
+    QCOMPARE(f.game.MoveCount(), 2 * pairs + 1);
+    QCOMPARE(f.view.countCaption, QString::number(2 * pairs + 1));
+    QCOMPARE(win.presses, 2 * pairs + 1);
 }
 
 void tst_Game::demonstrationPlaysOnAcrossBoards()
 {
     Fixture f;
+    QSignalSpy won(&f.game, &Game::won);
     f.game.ToggleDemo();
     QVERIFY(f.game.timer5().isEnabled());
     int boards = 0;
@@ -476,6 +494,9 @@ void tst_Game::demonstrationPlaysOnAcrossBoards()
         QVERIFY(f.game.timer5().isEnabled());
     }
     QCOMPARE(boards, 2);
+    QCOMPARE(won.size(), 2);
+    for (const auto &args : won)
+        QVERIFY(args.first().value<GameWin>().demonstration);
 }
 
 void tst_Game::demonstrationStopsOnAPress()
@@ -495,6 +516,14 @@ void tst_Game::demonstrationStopsOnAPress()
     QVERIFY(f.game.timer5().isEnabled());
     f.game.ToggleDemo();
     QVERIFY(!f.game.timer5().isEnabled());
+    // The board it had a hand in is not the player's win; the next one is.
+    QSignalSpy won(&f.game, &Game::won);
+    playToTheEnd(f);
+    f.game.Timer4Timer();
+    playToTheEnd(f);
+    QCOMPARE(won.size(), 2);
+    QVERIFY(won.at(0).first().value<GameWin>().demonstration);
+    QVERIFY(!won.at(1).first().value<GameWin>().demonstration);
 }
 
 void tst_Game::elapsedTime()

@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 #
 #   base  <-  settings  <-  game
 #   base, settings  <-  widgets
-#   base, settings, widgets  <-  settings_page, music, picture
+#   base, settings, widgets  <-  settings_page, music, picture, results
 #   all of them  <-  app
 #
 # Usage: cmake -DROOT=<src folder> -P check-layers.cmake
@@ -14,8 +14,9 @@ set(allowed_widgets widgets settings base)
 set(allowed_settings_page settings_page widgets settings base)
 set(allowed_music music widgets settings base)
 set(allowed_picture picture widgets settings base)
-set(allowed_app app game settings_page music picture widgets settings base)
-set(folders base settings game widgets settings_page music picture app)
+set(allowed_results results widgets settings base)
+set(allowed_app app game settings_page music picture results widgets settings base)
+set(folders base settings game widgets settings_page music picture results app)
 
 set(wrong "")
 set(checked 0)

@@ -1,0 +1,153 @@
+#include "ResultsDialog.h"
+
+#include "base/ElapsedText.h"
+#include "base/ObjectName.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
+    : QDialog(parent), m_results(results)
+{
+    setObjectName(QStringLiteral("ResultsDialog"));
+    setWindowTitle(QStringLiteral("Рекорды"));
+    m_confirmation = [](QWidget *parent, const QString &question) {
+        return QMessageBox::question(parent, QStringLiteral("Рекорды"), question,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+    };
+
+    m_tabs = named(new QTabWidget(this), "tabs");
+    const QStringList headers{QStringLiteral("Место"), QStringLiteral("Время"), QStringLiteral("Нажатия"),
+                              QStringLiteral("Дата")};
+    for (int b = 0; b < BestResults::Boards; ++b) {
+        auto *t = new QTableWidget(0, int(headers.size()), m_tabs);
+        t->setObjectName(b == BestResults::Small ? QStringLiteral("small") : QStringLiteral("large"));
+        t->setHorizontalHeaderLabels(headers);
+        t->setAccessibleName(boardTitle(BestResults::Board(b)));
+        t->verticalHeader()->hide();
+        t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        t->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t->setSelectionMode(QAbstractItemView::SingleSelection);
+        t->setTabKeyNavigation(false); // Tab leaves the table for the buttons
+        t->setWordWrap(false);
+        t->horizontalHeader()->setStretchLastSection(true);
+        t->horizontalHeader()->setHighlightSections(false);
+        // Room for the ten rows without a scroll bar.
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setMinimumHeight(t->horizontalHeader()->sizeHint().height()
+                            + BestResults::Kept * t->verticalHeader()->defaultSectionSize() + 2 * t->frameWidth());
+        // Columns as wide as their widest text in bold (the date as this
+        // locale writes the widest), so they keep their width whatever the
+        // rows; the tabs' titles fit too.
+        QFont bold = font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const QStringList widest{QStringLiteral("10"), QStringLiteral("999:59"), QStringLiteral("99999"),
+                                 QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58, 58)),
+                                                    QLocale::ShortFormat)};
+        for (int col = 0; col < widest.size(); ++col) {
+            t->setColumnWidth(col, std::max(t->horizontalHeader()->sectionSizeHint(col),
+                                            metrics.horizontalAdvance(widest[col]) + 16));
+        }
+        m_tables[b] = t;
+        m_tabs->addTab(t, boardTitle(BestResults::Board(b)));
+    }
+    for (QTableWidget *t : m_tables)
+        t->setMinimumWidth(std::max(t->horizontalHeader()->length() + 2 * t->frameWidth(),
+                                    m_tabs->tabBar()->sizeHint().width()));
+    m_reset = named(new QPushButton(QStringLiteral("&Сбросить"), this), "reset");
+    auto *close = named(new QPushButton(QStringLiteral("&Закрыть"), this), "close");
+    close->setDefault(true);
+    connect(m_reset, &QPushButton::clicked, this, &ResultsDialog::resetClicked);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ResultsDialog::updateButtons);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_reset);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+    layout->addLayout(buttons);
+    refresh();
+}
+
+QString ResultsDialog::boardTitle(BestResults::Board board)
+{
+    return board == BestResults::Small ? QStringLiteral("Малая доска 6 × 4") : QStringLiteral("Большая доска 8 × 6");
+}
+
+void ResultsDialog::setLatest(BestResults::Board board, const BestResults::Entry &entry)
+{
+    m_latest = {board, entry};
+    refresh();
+}
+
+void ResultsDialog::showBoard(BestResults::Board board)
+{
+    m_tabs->setCurrentIndex(board);
+    m_tables[board]->setFocus();
+}
+
+BestResults::Board ResultsDialog::shownBoard() const
+{
+    return BestResults::Board(m_tabs->currentIndex());
+}
+
+void ResultsDialog::refresh()
+{
+    const QLocale locale;
+    for (int b = 0; b < BestResults::Boards; ++b) {
+        QTableWidget *t = m_tables[b];
+        const QList<BestResults::Entry> &entries = m_results.table(BestResults::Board(b));
+        t->clearContents();
+        t->setRowCount(int(entries.size()));
+        for (int row = 0; row < entries.size(); ++row) {
+            const BestResults::Entry &e = entries[row];
+            const QStringList texts{QString::number(row + 1), ElapsedText::format(e.ms),
+                                    QString::number(e.presses),
+                                    locale.toString(e.won.toLocalTime(), QLocale::ShortFormat)};
+            const bool latest = m_latest && m_latest->first == b && m_latest->second == e;
+            for (int col = 0; col < texts.size(); ++col) {
+                auto *item = new QTableWidgetItem(texts[col]);
+                item->setTextAlignment(Qt::AlignVCenter | (col < 3 ? Qt::AlignRight : Qt::AlignLeft));
+                if (latest) {
+                    QFont bold = font();
+                    bold.setBold(true);
+                    item->setFont(bold);
+                }
+                t->setItem(row, col, item);
+            }
+            if (latest)
+                t->setCurrentCell(row, 0);
+        }
+    }
+    updateButtons();
+}
+
+void ResultsDialog::resetClicked()
+{
+    const BestResults::Board board = shownBoard();
+    if (m_results.table(board).isEmpty())
+        return;
+    if (!m_confirmation(this, QStringLiteral("Очистить таблицу «%1»?").arg(boardTitle(board))))
+        return;
+    Q_EMIT resetRequested(board);
+    refresh();
+}
+
+void ResultsDialog::updateButtons()
+{
+    m_reset->setEnabled(!m_results.table(shownBoard()).isEmpty());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "settings/BestResults.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+// Игра ▸ Рекорды…: the best results, a tab per board size, each a table of
+// place, time, presses and date. "Сбросить" asks, then asks the owner to
+// empty the table shown; "Закрыть" and Escape close. It shows the tables it
+// is given and changes nothing itself.
+class ResultsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Asked before a table is emptied; true goes ahead.
+    using Confirmation = std::function<bool(QWidget *parent, const QString &question)>;
+
+    ResultsDialog(const BestResults &results, QWidget *parent = nullptr);
+
+    static QString boardTitle(BestResults::Board board);
+    // The entry that entered a table last, shown in bold and made current.
+    void setLatest(BestResults::Board board, const BestResults::Entry &entry);
+    void showBoard(BestResults::Board board);
+    BestResults::Board shownBoard() const;
+    // Fills the tables again from the results.
+    void refresh();
+    void setConfirmation(Confirmation confirmation) { m_confirmation = std::move(confirmation); }
+    QTableWidget *table(BestResults::Board board) const { return m_tables[board]; }
+
+Q_SIGNALS:
+    void resetRequested(BestResults::Board board);
+
+private:
+    void resetClicked();
+    void updateButtons();
+
+    const BestResults &m_results;
+    QTabWidget *m_tabs = nullptr;
+    std::array<QTableWidget *, BestResults::Boards> m_tables{};
+    QPushButton *m_reset = nullptr;
+    std::optional<std::pair<BestResults::Board, BestResults::Entry>> m_latest;
+    Confirmation m_confirmation;
+};
