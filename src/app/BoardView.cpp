@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "game/Palette.h"
 #include "widgets/FocusCue.h"
 #include "widgets/PanelStyleBridge.h"
 #include "widgets/SchemeColor.h"
@@ -162,8 +163,22 @@ void BoardView::tileChanged(const TileState &state)
     if (tcl *t = tile(state.Row, state.Col)) {
         t->display(state.Style, state.Color, QRect(state.Left, state.Top, state.Width, state.Height),
                    state.Visible);
+        const Palette::Entry *entry = Palette::find(state.PairColor);
+        const bool marked = m_marksShown && state.Visible && state.FaceUp && entry;
+        t->setMark(marked ? std::optional(entry->mark) : std::nullopt);
     }
     placeCue();
+}
+
+void BoardView::setMarksShown(bool shown)
+{
+    m_marksShown = shown;
+    if (!m_game || !hasTiles())
+        return;
+    for (int r = 1; r <= Game::MaxRows; ++r) {
+        for (int c = 1; c <= Game::MaxCols; ++c)
+            tileChanged(m_game->tile(r, c));
+    }
 }
 
 void BoardView::setTimeCaption(const QString &text)

@@ -37,6 +37,10 @@ public:
     // press the tile under it; a mouse press on the board hides the cue.
     void takeKeys(TCustomPanel &background, const Game &game);
     const KeyboardCue &cue() const { return m_cue; }
+    // Игра ▸ Метки цветов: every revealed tile shows its colour's mark. Only
+    // the tiles' looks change, at once; the game is not touched.
+    void setMarksShown(bool shown);
+    bool marksShown() const { return m_marksShown; }
     bool hasTiles() const { return m_tiles[0][0] != nullptr; }
     tcl *tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
 
@@ -70,4 +74,5 @@ private:
     const Game *m_game = nullptr;
     KeyboardCue m_cue;
     FocusCue *m_cueMark = nullptr;
+    bool m_marksShown = false;
 };

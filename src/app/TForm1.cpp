@@ -9,6 +9,7 @@
 #include "game/Game.h"
 #include "music/Music.h"
 #include "picture/PicturePage.h"
+#include "settings/PreferencesFile.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
@@ -88,6 +89,8 @@ void TForm1::createMenus()
     N2 = named(MnGame1->addAction(QStringLiteral("Малая")), "N2");
     N3 = named(MnGame1->addAction(QStringLiteral("Большая")), "N3");
     N15 = named(MnGame1->addAction(QStringLiteral("Демонстрация")), "N15");
+    m_colorMarks = named(MnGame1->addAction(QStringLiteral("Метки цветов")), "colorMarks");
+    m_colorMarks->setCheckable(true);
     MnGame1->addSeparator();
     N5 = named(MnGame1->addAction(QStringLiteral("Выход")), "N5");
     N6 = named(bar->addAction(QStringLiteral("&Настройки")), "N6");
@@ -106,6 +109,8 @@ void TForm1::createMenus()
                 m_game->ToggleDemo();
                 PanelImage->hide();
             }));
+    connect(m_colorMarks, &QAction::triggered, this,
+            [this](bool checked) { Messages::guard([&] { colorMarksClick(checked); }); });
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
     connect(N6, &QAction::triggered, this, Messages::guarded([this] { N6Click(); }));
     connect(N10, &QAction::triggered, this, Messages::guarded([this] { N10Click(); }));
@@ -138,6 +143,9 @@ void TForm1::startUp()
     QDir::setCurrent(StartDir);
     captureDefaults();
     Settings = SettingsFile(StartDir).load(DefaultSettings);
+    m_preferences = PreferencesFile(StartDir).load();
+    m_colorMarks->setChecked(m_preferences.ColorMarks);
+    m_board->setMarksShown(m_preferences.ColorMarks);
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
@@ -204,6 +212,15 @@ void TForm1::N5Click()
 {
     m_exiting = true;
     QCoreApplication::exit(0);
+}
+
+void TForm1::colorMarksClick(bool shown)
+{
+    m_board->setMarksShown(shown);
+    // The marks stay for this run even where the choice cannot be stored;
+    // the box says why it will not be remembered.
+    m_preferences.ColorMarks = shown;
+    PreferencesFile(StartDir).store(m_preferences);
 }
 
 void TForm1::N10Click()
