@@ -18,6 +18,9 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
     # The install test's validators, and what makes and checks the package.
     packages+=(desktop-file-utils appstream dpkg-dev lintian)
+    # What a screen reader reads: a session bus, the accessibility bus and a
+    # real client of it.
+    packages+=(dbus-daemon at-spi2-core python3-pyatspi python3-gi)
 fi
 
 missing=()

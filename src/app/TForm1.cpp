@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "BoardAccessible.h"
 #include "BoardView.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     connect(m_board, &BoardView::tilePressed, this,
             [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
+    BoardAccessible::install(*m_board);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 
