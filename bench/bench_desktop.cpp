@@ -240,12 +240,13 @@ int main(int argc, char *argv[])
             if (!startUp(p, QStringLiteral("game")))
                 return 1;
             idle(p, QStringLiteral("game idle"));
-            // The demonstration: the Game menu's item above the separator.
+            // The demonstration: the Game menu's fourth item, counted from the
+            // top since new items stand above the separator.
             xdotool({QStringLiteral("mousemove"), QString::number(FirstMenu.x()), QString::number(FirstMenu.y()),
                      QStringLiteral("click"), QStringLiteral("1")});
             pause(300);
-            key(QStringLiteral("Up"));
-            key(QStringLiteral("Up"));
+            for (int i = 0; i < 4; ++i)
+                key(QStringLiteral("Down"));
             key(QStringLiteral("Return"));
             idle(p, QStringLiteral("game demonstration"));
             xdotool({QStringLiteral("mousemove"), QString::number(Client.x() + 500), QString::number(Client.y() + 290),
