@@ -2,6 +2,7 @@
 // at 1920 by 1080 and of the picture page at 3840 by 2160.
 
 #include "app/TForm1.h"
+#include "game/Game.h"
 #include "picture/PicturePage.h"
 
 #include <QTemporaryDir>

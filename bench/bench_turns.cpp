@@ -2,7 +2,9 @@
 // painted, from the second reveal to the older tile's concealment painted
 // (110 ms by design) and to the vanishing of a matched pair (165 ms).
 
+#include "app/BoardView.h"
 #include "app/TForm1.h"
+#include "game/Game.h"
 #include "widgets/tcl.h"
 
 #include <QApplication>

@@ -22,6 +22,9 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(desktop-file-utils appstream dpkg-dev lintian)
     # The Wayland test's compositor, run headless.
     packages+=(weston)
+    # What a screen reader reads: a session bus, the accessibility bus and a
+    # real client of it.
+    packages+=(dbus-daemon at-spi2-core python3-pyatspi python3-gi)
 fi
 
 missing=()

@@ -1,10 +1,12 @@
 #include "BoardView.h"
 
+#include "game/Palette.h"
 #include "widgets/FocusCue.h"
 #include "widgets/PanelStyleBridge.h"
 #include "widgets/SchemeColor.h"
 #include "widgets/tcl.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -123,6 +125,12 @@ bool BoardView::keyPressed(const QKeyEvent &key)
         return false;
     }
     placeCue();
+    // The cue is the focus a screen reader follows: each move reads the tile.
+    if (QAccessible::isActive() && m_cue.isShown()) {
+        m_announcement.clear();
+        QAccessibleEvent focus(tile(m_cue.row(), m_cue.col()), QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
     return true;
 }
 
@@ -182,8 +190,116 @@ void BoardView::tileChanged(const TileState &state)
     if (tcl *t = tile(state.Row, state.Col)) {
         t->display(state.Style, state.Color, QRect(state.Left, state.Top, state.Width, state.Height),
                    state.Visible);
+        const Palette::Entry *entry = Palette::find(state.PairColor);
+        const bool marked = m_marksShown && state.Visible && state.FaceUp && entry;
+        t->setMark(marked ? std::optional(entry->mark) : std::nullopt);
+        if (QAccessible::isActive())
+            speakSoon();
     }
     placeCue();
+}
+
+BoardView *BoardView::of(const QObject *client)
+{
+    return client ? client->findChild<BoardView *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+int BoardView::rows() const
+{
+    return m_game ? m_game->rows() : 0;
+}
+
+int BoardView::cols() const
+{
+    return m_game ? m_game->cols() : 0;
+}
+
+QString BoardView::tileName(int row, int col) const
+{
+    if (!m_game || row < 1 || col < 1 || row > rows() || col > cols())
+        return {};
+    const TileState &t = m_game->tile(row, col);
+    const Palette::Entry *entry = Palette::find(t.PairColor);
+    const QString shows = !t.Visible         ? QStringLiteral("пусто")
+                        : !t.FaceUp || !entry ? QStringLiteral("закрыта")
+                                              : Palette::name(*entry);
+    return QStringLiteral("%1, ряд %2, столбец %3").arg(shows).arg(row).arg(col);
+}
+
+bool BoardView::cueOn(int row, int col) const
+{
+    return m_cue.isShown() && m_cue.row() == row && m_cue.col() == col;
+}
+
+void BoardView::pressTile(int row, int col)
+{
+    if (row >= 1 && col >= 1 && row <= rows() && col <= cols() && !tile(row, col)->isHidden())
+        Q_EMIT tilePressed(row, col);
+}
+
+void BoardView::speakSoon()
+{
+    if (m_speakDue)
+        return;
+    m_speakDue = true;
+    QMetaObject::invokeMethod(this, &BoardView::speak, Qt::QueuedConnection);
+}
+
+void BoardView::speak()
+{
+    m_speakDue = false;
+    if (!m_game || !hasTiles())
+        return;
+    QStringList pairs;
+    for (int r = 1; r <= Game::MaxRows; ++r) {
+        for (int c = 1; c <= Game::MaxCols; ++c) {
+            const TileState &t = m_game->tile(r, c);
+            Spoken &spoken = m_spoken[r - 1][c - 1];
+            const QString name = tileName(r, c);
+            if (name == spoken.name)
+                continue;
+            // A tile that was up and is gone went with its pair.
+            const Palette::Entry *entry = Palette::find(t.PairColor);
+            if (spoken.up && !t.Visible && entry && !pairs.contains(Palette::name(*entry)))
+                pairs << Palette::name(*entry);
+            spoken = {name, t.Visible && t.FaceUp};
+            QAccessibleEvent changed(tile(r, c), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+    }
+    QStringList news;
+    for (const QString &pair : std::as_const(pairs))
+        news << QStringLiteral("Пара убрана: %1").arg(pair);
+    if (!m_won.isEmpty())
+        news << m_won;
+    m_won.clear();
+    if (!news.isEmpty())
+        announce(news.join(QStringLiteral(". ")));
+}
+
+void BoardView::announce(const QString &text)
+{
+    // No announcement event exists here: the text becomes the description of
+    // what has the focus, the tile under the cue or else the game page, and
+    // a reader speaks a change of the focused object's description.
+    m_announcement = text;
+    QObject *focus = m_cue.isShown() ? static_cast<QObject *>(tile(m_cue.row(), m_cue.col()))
+                                     : static_cast<QObject *>(m_background);
+    if (!focus)
+        return;
+    QAccessibleEvent changed(focus, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void BoardView::setMarksShown(bool shown)
+{
+    m_marksShown = shown;
+    if (!m_game || !hasTiles())
+        return;
+    for (int r = 1; r <= Game::MaxRows; ++r) {
+        for (int c = 1; c <= Game::MaxCols; ++c)
+            tileChanged(m_game->tile(r, c));
+    }
 }
 
 void BoardView::setTimeCaption(const QString &text)
@@ -203,4 +319,9 @@ void BoardView::setResultNote(const QString &text)
 void BoardView::setCountCaption(const QString &text)
 {
     m_countItem->setText(text);
+    // The presses are shown last when a board is won.
+    if (QAccessible::isActive() && !text.isEmpty()) {
+        m_won = QStringLiteral("Победа: время %1, нажатий %2").arg(m_timeItem->text().trimmed(), text);
+        speakSoon();
+    }
 }

@@ -37,8 +37,32 @@ public:
     // press the tile under it; a mouse press on the board hides the cue.
     void takeKeys(TCustomPanel &background, const Game &game);
     const KeyboardCue &cue() const { return m_cue; }
+    // Игра ▸ Метки цветов: every revealed tile shows its colour's mark. Only
+    // the tiles' looks change, at once; the game is not touched.
+    void setMarksShown(bool shown);
+    bool marksShown() const { return m_marksShown; }
     bool hasTiles() const { return m_tiles[0][0] != nullptr; }
     tcl *tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
+    // The view whose tiles lie in client, if any.
+    static BoardView *of(const QObject *client);
+
+    // What a screen reader is told. The board in play, rows by cols; the game
+    // page that holds the keyboard for it.
+    int rows() const;
+    int cols() const;
+    TCustomPanel *background() const { return m_background; }
+    // The results of the last won board in the menu bar.
+    QAction *timeItem() const { return m_timeItem; }
+    QAction *countItem() const { return m_countItem; }
+    // The tile's name: what it shows, then where it lies.
+    QString tileName(int row, int col) const;
+    // Whether the keyboard's cue is shown on the tile at row, col.
+    bool cueOn(int row, int col) const;
+    // The last thing the board announced (a pair gone, a board won); the
+    // cue's next move ends it.
+    QString announcement() const { return m_announcement; }
+    // A press from an assistive technology: as the mouse presses a tile.
+    void pressTile(int row, int col);
 
     QSize clientSize() const override;
     TPanelStyle concealedStyle() const override;
@@ -61,6 +85,12 @@ Q_SIGNALS:
 
 private:
     bool keyPressed(const QKeyEvent &key);
+    // Tells a listening screen reader what changed on the board, once the
+    // burst of changes of one step has ended: the tiles whose names changed,
+    // a pair that went, a board that was won.
+    void speakSoon();
+    void speak();
+    void announce(const QString &text);
     void hideCue();
     void placeCue();
 
@@ -75,4 +105,16 @@ private:
     const Game *m_game = nullptr;
     KeyboardCue m_cue;
     FocusCue *m_cueMark = nullptr;
+    bool m_marksShown = false;
+    // What a screen reader was last told of each tile, kept only while one
+    // listens.
+    struct Spoken
+    {
+        QString name;
+        bool up = false; // revealed
+    };
+    std::array<std::array<Spoken, Game::MaxCols>, Game::MaxRows> m_spoken;
+    bool m_speakDue = false;
+    QString m_won; // the win to announce
+    QString m_announcement;
 };

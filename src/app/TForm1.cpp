@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "BoardAccessible.h"
 #include "BoardView.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
@@ -11,6 +12,7 @@
 #include "picture/PicturePage.h"
 #include "results/ResultsDialog.h"
 #include "settings/ResultsFile.h"
+#include "settings/PreferencesFile.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
@@ -55,6 +57,7 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
             [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
     connect(m_game.get(), &Game::won, this, [this](const GameWin &win) { recordWin(win); });
+    BoardAccessible::install(*m_board);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 
@@ -92,6 +95,8 @@ void TForm1::createMenus()
     N2 = named(MnGame1->addAction(QStringLiteral("Малая")), "N2");
     N3 = named(MnGame1->addAction(QStringLiteral("Большая")), "N3");
     N15 = named(MnGame1->addAction(QStringLiteral("Демонстрация")), "N15");
+    m_colorMarks = named(MnGame1->addAction(QStringLiteral("Метки цветов")), "colorMarks");
+    m_colorMarks->setCheckable(true);
     N25 = named(MnGame1->addAction(QStringLiteral("&Рекорды…")), "N25");
     MnGame1->addSeparator();
     N5 = named(MnGame1->addAction(QStringLiteral("Выход")), "N5");
@@ -111,6 +116,8 @@ void TForm1::createMenus()
                 m_game->ToggleDemo();
                 PanelImage->hide();
             }));
+    connect(m_colorMarks, &QAction::triggered, this,
+            [this](bool checked) { Messages::guard([&] { colorMarksClick(checked); }); });
     connect(N25, &QAction::triggered, this, Messages::guarded([this] { N25Click(); }));
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
     connect(N6, &QAction::triggered, this, Messages::guarded([this] { N6Click(); }));
@@ -145,6 +152,9 @@ void TForm1::startUp()
     captureDefaults();
     Settings = SettingsFile(StartDir).load(DefaultSettings);
     m_results = ResultsFile(StartDir).load();
+    m_preferences = PreferencesFile(StartDir).load();
+    m_colorMarks->setChecked(m_preferences.ColorMarks);
+    m_board->setMarksShown(m_preferences.ColorMarks);
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
@@ -236,6 +246,15 @@ void TForm1::N5Click()
 {
     m_exiting = true;
     QCoreApplication::exit(0);
+}
+
+void TForm1::colorMarksClick(bool shown)
+{
+    m_board->setMarksShown(shown);
+    // The marks stay for this run even where the choice cannot be stored;
+    // the box says why it will not be remembered.
+    m_preferences.ColorMarks = shown;
+    PreferencesFile(StartDir).store(m_preferences);
 }
 
 void TForm1::N10Click()

@@ -4,6 +4,7 @@
 #include "game/GameWin.h"
 #include "game/Random.h"
 #include "settings/BestResults.h"
+#include "settings/Preferences.h"
 #include "settings/TGameSettings.h"
 
 #include <QMainWindow>
@@ -60,12 +61,16 @@ public:
     void endSession();
     void N10Click();     // Мандала: shows the picture page
     void N11Click();     // О программе: the one-line credit in a message box
+    // Игра ▸ Метки цветов: shows or hides the colour marks and stores the
+    // choice at once, since Выход ends without storing.
+    void colorMarksClick(bool shown);
     void N25Click();     // Игра ▸ Рекорды…: the best results, on the table of the board in play
 
     const TGameSettings &settings() const { return Settings; }
     const TGameSettings &pendingSettings() const { return PendingSettings; }
     const TGameSettings &defaultSettings() const { return DefaultSettings; }
     const BestResults &results() const { return m_results; }
+    const Preferences &preferences() const { return m_preferences; }
     Game &game() { return *m_game; }
     Music &music() { return *m_music; }
     BoardView &board() { return *m_board; }
@@ -106,6 +111,7 @@ private:
     QAction *N2 = nullptr;      // Игра ▸ Малая: a new small board, 6 by 4
     QAction *N3 = nullptr;      // Игра ▸ Большая: a new large board, 8 by 6
     QAction *N15 = nullptr;     // Игра ▸ Демонстрация: starts or stops the self-playing demonstration
+    QAction *m_colorMarks = nullptr; // Игра ▸ Метки цветов, checkable
     QAction *N25 = nullptr;     // Игра ▸ Рекорды…: the dialog of the best results
     QAction *N5 = nullptr;      // Игра ▸ Выход
     QAction *N6 = nullptr;      // Настройки
@@ -119,6 +125,7 @@ private:
 
     Environment m_env;
     Random m_random;
+    Preferences m_preferences;
     QWidget *m_client = nullptr;
     WindowPlacement *m_placement = nullptr;
     BoardView *m_board = nullptr;

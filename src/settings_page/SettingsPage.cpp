@@ -100,6 +100,31 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     Edit1 = named(Panel4->edit(), "Edit1");
     Edit5 = named(Panel10->edit(), "Edit5");
 
+    // What a screen reader speaks: the captions painted beside the fields
+    // are no labels, and the two groups' buttons read alike without the
+    // group they belong to.
+    const QString concealed = QStringLiteral(" одноцветных панелек");
+    const QString revealed = QStringLiteral(" цветных панелек");
+    Edit4->setAccessibleName(QStringLiteral("Глубина рамок") + concealed);
+    Edit5->setAccessibleName(QStringLiteral("Глубина рамок") + revealed);
+    Edit1->setAccessibleName(QStringLiteral("Между панелями"));
+    Button3->setAccessibleName(Button3->text() + concealed);
+    Button4->setAccessibleName(Button4->text() + concealed);
+    Button10->setAccessibleName(Button10->text() + revealed);
+    Button11->setAccessibleName(Button11->text() + revealed);
+    Button6->setAccessibleName(QStringLiteral("Цвет одноцветных панелек"));
+    for (QPushButton *b : {Button3, Button4, Button10, Button11})
+        b->setAccessibleDescription(QStringLiteral("Меняет вид рамки по кругу"));
+    for (QPushButton *b : {Button6, Button1})
+        b->setAccessibleDescription(QStringLiteral("Открывает выбор цвета"));
+    p1->setAccessibleName(QStringLiteral("Образец: ") + p1->Caption());
+    p11->setAccessibleName(QStringLiteral("Образец: ") + p11->Caption());
+    setAccessibleName(QStringLiteral("Настройки"));
+    Panel5->setAccessibleName(p1->Caption());
+    Panel6->setAccessibleName(p11->Caption());
+    for (NumberField *field : {Panel9, Panel10, Panel4})
+        field->setAccessibleName(field->Caption().trimmed());
+
     const auto cycle = [](TPanel *sample, bool inner) {
         if (inner)
             sample->setBevelInner(nextBevel(sample->BevelInner()));

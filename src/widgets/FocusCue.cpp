@@ -1,5 +1,7 @@
 #include "FocusCue.h"
 
+#include "SchemeColor.h"
+
 #include <QPainter>
 
 FocusCue::FocusCue(QWidget *parent) : QWidget(parent)
@@ -15,8 +17,7 @@ void FocusCue::place(const QRect &frame, const QColor &backdrop)
         hide();
         return;
     }
-    // By luminance, so the dots stand out on every colour of the palette.
-    const QColor pen = qGray(backdrop.rgb()) >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+    const QColor pen = contrastInk(backdrop);
     if (pen != m_pen) {
         m_pen = pen;
         update();

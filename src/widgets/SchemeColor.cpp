@@ -67,3 +67,8 @@ TColor fromQColor(const QColor &color)
 {
     return rgbColor(color.red(), color.green(), color.blue());
 }
+
+QColor contrastInk(const QColor &backdrop)
+{
+    return qGray(backdrop.rgb()) >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "TCustomPanel.h"
+#include "base/MarkFigure.h"
 #include "settings/TPanelStyle.h"
+
+#include <optional>
 
 // tcl: a tile of the board as the player sees it, a panel that knows its
 // 1-based Row and Col. What it hides and whether it is face up belongs to the
@@ -19,6 +22,15 @@ public:
 
     // Takes a look, bounds and visibility at once; negative sizes count as 0.
     void display(const TPanelStyle &style, TColor color, const QRect &bounds, bool visible);
+    // The colour mark shown on the tile's colour, or none; repaints when it
+    // changes.
+    void setMark(const std::optional<MarkFigure> &mark);
+    const std::optional<MarkFigure> &mark() const { return m_mark; }
+    // Where a mark lies in an interior: a square of whole cells, centred,
+    // about five eighths of the interior's shorter side and kept 3 pixels inside it, so
+    // that the rings and the keyboard's cue stay clear; empty where not even
+    // one-pixel cells fit.
+    static QRect markArea(const QRect &interior);
 
 Q_SIGNALS:
     // A press of any mouse button; the second press of a double-click is a
@@ -28,8 +40,10 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_row;
     int m_col;
+    std::optional<MarkFigure> m_mark;
 };

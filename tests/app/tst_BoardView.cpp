@@ -3,6 +3,8 @@
 #include "widgets/FocusCue.h"
 #include "widgets/tcl.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 // The board from the keyboard, through real key events on a shown window.
@@ -17,6 +19,8 @@ private Q_SLOTS:
     void spaceAndEnterPressLikeTheMouse();
     void aMousePressHidesTheCue();
     void theCueLeavesRingsAndGapsAlone();
+    void colourMarksInkTheInteriorOnly();
+    void colourMarksKeepTheTurnAndAreRemembered();
 
 private:
     void type(std::initializer_list<Qt::Key> keys);
@@ -198,6 +202,103 @@ void tst_BoardView::theCueLeavesRingsAndGapsAlone()
     QVERIFY(g.tile(dark.y(), dark.x()).FaceUp);
     fault = cueFault(client(), revealed, *m_w->board().tile(dark.y(), dark.x()));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
+}
+
+namespace {
+
+// What the marks add to the picture of the client area, with the one
+// revealed tile t: empty when exactly the figure's cells changed, in ink
+// that follows the tile's luminance, and nothing else (so the rings and the
+// gaps are untouched); else the first fault.
+QString markFault(const QImage &without, const QImage &with, const tcl &t)
+{
+    if (!t.mark())
+        return QStringLiteral("no mark on the revealed tile");
+    const QRect area = tcl::markArea(t.childArea()).translated(t.pos());
+    const int cell = area.width() / MarkFigure::Size;
+    if (cell < 2 || !t.childArea().translated(t.pos()).adjusted(3, 3, -3, -3).contains(area))
+        return QStringLiteral("the mark lies at %1, %2, %3 by %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+    const QRgb ink = qGray(toQColor(t.Color(), t.palette()).rgb()) >= 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            const bool inked = area.contains(x, y)
+                && t.mark()->cell((y - area.y()) / cell, (x - area.x()) / cell);
+            const QRgb expected = inked ? ink : without.pixel(x, y);
+            if ((with.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF))
+                return QStringLiteral("pixel %1, %2 is %3, not %4").arg(x).arg(y)
+                    .arg(with.pixel(x, y) & 0xFFFFFF, 6, 16).arg(expected & 0xFFFFFF, 6, 16);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void tst_BoardView::colourMarksInkTheInteriorOnly()
+{
+    // The large board's tiles are the smaller ones; one light and one dark
+    // colour, each alone face up.
+    part<QAction>(m_w, "N3")->trigger();
+    Game &g = m_w->game();
+    auto *marks = part<QAction>(m_w, "colorMarks");
+    QVERIFY(marks->isCheckable() && !marks->isChecked());
+    for (const bool light : {true, false}) {
+        QPoint p;
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 1; c <= 8; ++c)
+                if ((qGray(toQColor(g.tile(r, c).PairColor, {}).rgb()) >= 128) == light)
+                    p = {c, r};
+        g.MouseDown(p.y(), p.x());
+        QTRY_VERIFY(!g.timer1().isEnabled());
+        QCOMPARE(g.FirstRow(), p.y());
+        const QImage without = client();
+        marks->trigger();
+        const QImage with = client();
+        const QString fault = markFault(without, with, *m_w->board().tile(p.y(), p.x()));
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        marks->trigger();
+        QCOMPARE(client(), without);
+    }
+}
+
+void tst_BoardView::colourMarksKeepTheTurnAndAreRemembered()
+{
+    Game &g = m_w->game();
+    auto *marks = part<QAction>(m_w, "colorMarks");
+    // Mid-turn: one tile waits, a second is up with the compare pending.
+    g.MouseDown(1, 1);
+    QTRY_VERIFY(!g.timer1().isEnabled());
+    const QPoint other = g.tile(1, 2).PairColor == g.tile(1, 1).PairColor ? QPoint(3, 1) : QPoint(2, 1);
+    g.MouseDown(other.y(), other.x());
+    QVERIFY(g.timer1().isEnabled());
+    const auto turn = [&] {
+        return QList<double>{double(g.FirstRow()), double(g.FirstCol()), double(g.SecondRow()),
+                             double(g.SecondCol()), double(g.MoveCount()), double(g.Tag()),
+                             g.StartTime(), double(g.timer1().isEnabled()), double(g.timer5().isEnabled())};
+    };
+    const QList<double> before = turn();
+    marks->trigger();
+    QCOMPARE(turn(), before);
+    QVERIFY(m_w->board().tile(1, 1)->mark() && m_w->board().tile(other.y(), other.x())->mark());
+    QVERIFY(!m_w->board().tile(2, 2)->mark());
+    // The compare turns the older tile down, and its mark goes with it.
+    QTRY_VERIFY(!g.timer1().isEnabled());
+    QVERIFY(!m_w->board().tile(1, 1)->mark());
+    QVERIFY(m_f->messages.texts.isEmpty());
+
+    // Stored at once: the next run starts with the marks, though the window
+    // went without storing, as after Выход.
+    m_w.reset();
+    m_w = m_f->start();
+    QVERIFY(part<QAction>(m_w, "colorMarks")->isChecked());
+    QVERIFY(m_w->board().marksShown());
+
+    // A choice that cannot be stored still shows, and the box says why.
+    const QString prefs = m_f->dir.filePath(QStringLiteral("Preferences.json"));
+    QVERIFY(QFile::remove(prefs) && QDir().mkdir(prefs));
+    part<QAction>(m_w, "colorMarks")->trigger();
+    QVERIFY(!m_w->board().marksShown());
+    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
 }
 
 QTEST_MAIN(tst_BoardView)

@@ -48,14 +48,15 @@ void tst_e2e_kill::killedWhileStoring()
     }
     qInfo("kept the old record %d times, took the new one %d times", keptOld, tookNew);
     QVERIFY(tookNew > 0); // some kills came after the store, so storing was exercised
-    // Nothing but the game, its record, the best results (kept from the
-    // first win on), and at worst a temporary record a kill left in the
-    // middle of the atomic replace.
+    // Nothing but the game, its record, its preferences, the best results
+    // (kept from the first win on), and at worst a temporary file a kill left
+    // in the middle of an atomic replace.
     const QStringList left = QDir(desktop.folder()).entryList(QDir::Files);
     qInfo("files left in the program folder: %s", qPrintable(left.join(QLatin1Char(' '))));
     for (const QString &name : left)
         QVERIFY2(name == QLatin1String("tilimi") || name.startsWith(QLatin1String("DbData"))
-                     || name.startsWith(QLatin1String(ResultsFile::FileName)),
+                     || name.startsWith(QLatin1String(ResultsFile::FileName))
+                     || name.startsWith(QLatin1String("Preferences.json")),
                  qPrintable(name));
 }
 

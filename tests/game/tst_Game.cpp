@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -114,6 +115,7 @@ class tst_Game : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void paletteNamesAndMarksTellEveryColourApart();
     void deal_data();
     void deal();
     void goldenDeal();
@@ -147,6 +149,61 @@ void tst_Game::deal_data()
     QTest::newRow("large") << false << 6 << 8 << 24;
 }
 
+namespace {
+
+// A figure moved to the top-left corner of the grid, so that figures that
+// differ only by where they stand compare equal.
+MarkFigure normalised(MarkFigure f)
+{
+    const auto empty = [](const MarkFigure &g, bool row, int i) {
+        for (int j = 0; j < MarkFigure::Size; ++j)
+            if (row ? g.cell(i, j) : g.cell(j, i))
+                return false;
+        return true;
+    };
+    while (empty(f, true, 0))
+        std::rotate(f.rows.begin(), f.rows.begin() + 1, f.rows.end());
+    while (empty(f, false, 0))
+        for (auto &row : f.rows)
+            row = std::uint16_t((row << 1) & ((1 << MarkFigure::Size) - 1));
+    return f;
+}
+
+MarkFigure turned(const MarkFigure &f)
+{
+    MarkFigure t;
+    for (int r = 0; r < MarkFigure::Size; ++r)
+        for (int c = 0; c < MarkFigure::Size; ++c)
+            if (f.cell(MarkFigure::Size - 1 - c, r))
+                t.rows[r] |= std::uint16_t(1 << (MarkFigure::Size - 1 - c));
+    return t;
+}
+
+} // namespace
+
+void tst_Game::paletteNamesAndMarksTellEveryColourApart()
+{
+    // No mark is another one turned or moved: every turn of every mark,
+    // moved to the corner, belongs to one colour only.
+    std::map<std::array<std::uint16_t, MarkFigure::Size>, int> owner;
+    std::set<QString> names;
+    for (int i = 0; i < Palette::Count; ++i) {
+        const Palette::Entry &e = Palette::Entries[i];
+        QCOMPARE(Palette::find(e.color), &e);
+        names.insert(Palette::name(e));
+        MarkFigure f = e.mark;
+        for (int turn = 0; turn < 4; ++turn, f = turned(f)) {
+            const auto [it, isNew] = owner.emplace(normalised(f).rows, i);
+            QVERIFY2(isNew || it->second == i,
+                     qPrintable(Palette::name(e) + QStringLiteral(" looks like ")
+                                + Palette::name(Palette::Entries[it->second])));
+        }
+    }
+    QCOMPARE(int(names.size()), Palette::Count);
+    QVERIFY(!names.count(QString()));
+    QCOMPARE(Palette::find(clSilver), nullptr);
+}
+
 void tst_Game::deal()
 {
     QFETCH(bool, small);
@@ -175,10 +232,15 @@ void tst_Game::deal()
             }
         }
         QCOMPARE(int(count.size()), colours);
+        std::set<QString> names;
         for (const auto &[colour, n] : count) {
             QCOMPARE(n, 2);
             QVERIFY(palette.count(colour));
+            // The two tiles of a pair hide one colour, so they show one mark
+            // and one name, and no other pair shares it.
+            names.insert(Palette::name(*Palette::find(colour)));
         }
+        QCOMPARE(int(names.size()), colours);
     }
 }
 

@@ -1,0 +1,37 @@
+#include "PreferencesFile.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+const QString ColorMarksKey = QStringLiteral("colorMarks");
+
+} // namespace
+
+PreferencesFile::PreferencesFile(QString folder)
+    : m_file(std::move(folder), QString::fromLatin1(FileName))
+{
+}
+
+QJsonObject PreferencesFile::stored() const
+{
+    // A file cut off at the limit no longer parses, so it counts as damaged.
+    return QJsonDocument::fromJson(m_file.read(MaxBytes)).object();
+}
+
+Preferences PreferencesFile::load() const
+{
+    const QJsonObject object = stored();
+    Preferences preferences;
+    const QJsonValue marks = object.value(ColorMarksKey);
+    if (marks.isBool())
+        preferences.ColorMarks = marks.toBool();
+    return preferences;
+}
+
+void PreferencesFile::store(const Preferences &preferences) const
+{
+    QJsonObject object = stored();
+    object.insert(ColorMarksKey, preferences.ColorMarks);
+    m_file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
