@@ -6,7 +6,8 @@
 //   bench_desktop <game binary> <floor binary> <runs> <sound file> [icon picture...]
 //
 // Given the icon's pictures, the floor also starts with them set as its icon
-// before it shows ("floor with icon").
+// before it shows ("floor with icon"). A sound file of "-" measures the
+// start-up alone.
 
 #include <QApplication>
 #include <QDir>
@@ -230,6 +231,7 @@ int main(int argc, char *argv[])
     const QString floor = QString::fromLocal8Bit(argv[2]);
     const int runs = QString::fromLocal8Bit(argv[3]).toInt();
     const QString sound = QString::fromLocal8Bit(argv[4]);
+    const bool startUpOnly = sound == QLatin1String("-");
     QStringList icon;
     for (int i = 5; i < argc; ++i)
         icon << QString::fromLocal8Bit(argv[i]);
@@ -239,7 +241,8 @@ int main(int argc, char *argv[])
             Program p(floor);
             if (!startUp(p, QStringLiteral("floor")))
                 return 1;
-            idle(p, QStringLiteral("floor idle"));
+            if (!startUpOnly)
+                idle(p, QStringLiteral("floor idle"));
         }
         pause(500);
         if (!icon.isEmpty()) {
@@ -252,6 +255,8 @@ int main(int argc, char *argv[])
             Program p(game);
             if (!startUp(p, QStringLiteral("game")))
                 return 1;
+            if (startUpOnly)
+                continue;
             idle(p, QStringLiteral("game idle"));
             // The demonstration: the Game menu's fourth item.
             xdotool({QStringLiteral("mousemove"), QString::number(FirstMenu.x()), QString::number(FirstMenu.y()),
