@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libjpeg62-turbo-dev
     libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+    # The music's output on desktops with PulseAudio or PipeWire's Pulse server.
+    gstreamer1.0-pulseaudio
     fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
 )
 if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
@@ -18,6 +20,8 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
     # The install test's validators, and what makes and checks the package.
     packages+=(desktop-file-utils appstream dpkg-dev lintian)
+    # The sound server the music test starts itself, and its recorder.
+    packages+=(pulseaudio pulseaudio-utils)
 fi
 
 missing=()
