@@ -13,10 +13,11 @@ namespace {
 constexpr GstClockTime OpenTimeout = 10 * GST_SECOND;
 constexpr GstClockTime WaitTimeout = 5 * GST_SECOND;
 
-// playbin's flags: audio only (no video, no subtitles, no visualisation),
-// with its own volume control.
+// playbin's flags: audio only (no video, no subtitles, no visualisation).
+// No volume element of its own either: the game never sets a volume, and
+// GStreamer 1.22's playsink keeps each one it makes (with its two pads) after
+// the pipeline is gone.
 constexpr int PlayFlagAudio = 0x2;
-constexpr int PlayFlagSoftVolume = 0x10;
 
 bool ensureGstreamer()
 {
@@ -198,8 +199,7 @@ void TMediaPlayer::Open()
         cannotOpen();
     }
     gchar *uri = gst_filename_to_uri(QFile::encodeName(file.absoluteFilePath()).constData(), nullptr);
-    g_object_set(pipeline, "uri", uri, "audio-sink", sink, "flags", PlayFlagAudio | PlayFlagSoftVolume,
-                 nullptr);
+    g_object_set(pipeline, "uri", uri, "audio-sink", sink, "flags", PlayFlagAudio, nullptr);
     g_free(uri);
     m_output = sink;
     m_outputFailed = false;
