@@ -89,7 +89,7 @@ int TMediaPlayer::syncHandler(GstBus *, GstMessage *message, void *data)
             self->m_failedWhileOpening = true;
             GstObject *source = GST_MESSAGE_SRC(message);
             GstObject *output = GST_OBJECT(self->m_output);
-            if (source == output || gst_object_has_as_ancestor(source, output))
+            if (source && (source == output || gst_object_has_as_ancestor(source, output)))
                 self->outputFailed();
         }
         const unsigned generation = self->m_generation.load();
