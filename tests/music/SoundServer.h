@@ -29,7 +29,7 @@ public:
     // What is missing to run one, or empty.
     static QString missing()
     {
-        for (const char *tool : {"pulseaudio", "parec", "gst-inspect-1.0"})
+        for (const char *tool : {"pulseaudio", "pactl", "parec", "gst-inspect-1.0"})
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
                 return QStringLiteral("%1 is missing (./test.sh installs it)").arg(QLatin1String(tool));
         if (QProcess::execute(QStringLiteral("gst-inspect-1.0"), {QStringLiteral("--exists"), QStringLiteral("pulsesink")}) != 0)
@@ -99,6 +99,15 @@ public:
             return;
         m_server.kill();
         m_server.waitForFinished(5000);
+    }
+
+    // Takes the sink away, as when a device is unplugged; start() after stop()
+    // brings it back.
+    bool removeSink()
+    {
+        return QProcess::execute(QStringLiteral("pactl"),
+                                 {QStringLiteral("unload-module"), QStringLiteral("module-null-sink")})
+            == 0;
     }
 
     // What the sink gives out over the next ms, keeping the event loop going.

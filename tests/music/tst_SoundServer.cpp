@@ -64,6 +64,7 @@ private Q_SLOTS:
     void heardWhilePlayingSilentAfterFinish();
     void serverLostWhilePlaying();
     void serverLostBetweenLoops();
+    void deviceRemovedWhilePlaying();
     void noServerWhenStartingOrChoosing();
 
 private:
@@ -124,6 +125,19 @@ void tst_SoundServer::serverLostBetweenLoops()
     m_server.stop();
     QTRY_COMPARE_WITH_TIMEOUT(f.messages, QStringList{Music::noOutputMessage()}, 5000);
     QVERIFY(!f.offersFinish());
+    QVERIFY(m_server.start());
+}
+
+void tst_SoundServer::deviceRemovedWhilePlaying()
+{
+    Fixture f;
+    f.settings.MusicFile.assignPath(m_song);
+    f.music.N20Click();
+    QVERIFY(f.offersFinish());
+    QVERIFY(m_server.removeSink());
+    QTRY_COMPARE_WITH_TIMEOUT(f.messages, QStringList{Music::noOutputMessage()}, 5000);
+    QVERIFY(!f.offersFinish());
+    m_server.stop();
     QVERIFY(m_server.start());
 }
 
