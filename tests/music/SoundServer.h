@@ -24,6 +24,18 @@ public:
         double dbfs = -200;
         double hertz = 0;
         int ms = 0;
+
+        // SoundFiles' tone, a 440 Hz sine at 0.8 of full scale (-4.9 dBFS).
+        bool isTheTone() const
+        {
+            qInfo("heard %d ms at %.1f dBFS, %.0f Hz", ms, dbfs, hertz);
+            return dbfs > -8 && dbfs < -3 && std::abs(hertz - 440) < 20;
+        }
+        bool isSilence() const
+        {
+            qInfo("heard %d ms at %.1f dBFS", ms, dbfs);
+            return ms > 0 && dbfs < -70;
+        }
     };
 
     // What is missing to run one, or empty.

@@ -34,23 +34,10 @@ struct Fixture
     }
 };
 
-// audiotestsrc's tone: a 440 Hz sine at 0.8 of full scale.
-bool isTheSong(const SoundServer::Sound &s)
-{
-    qInfo("heard %d ms at %.1f dBFS, %.0f Hz", s.ms, s.dbfs, s.hertz);
-    return s.dbfs > -8 && s.dbfs < -3 && std::abs(s.hertz - 440) < 20;
-}
-
 // The output's own buffer lies between a start and the first sound heard.
 void waitForTheOutput()
 {
     QTest::qWait(300);
-}
-
-bool isSilence(const SoundServer::Sound &s)
-{
-    qInfo("heard %d ms at %.1f dBFS", s.ms, s.dbfs);
-    return s.ms > 0 && s.dbfs < -70;
 }
 
 } // namespace
@@ -86,10 +73,10 @@ void tst_SoundServer::heardWhilePlayingSilentAfterFinish()
     f.music.N20Click();
     QVERIFY(f.offersFinish());
     waitForTheOutput();
-    QVERIFY(isTheSong(m_server.record(500)));
+    QVERIFY(m_server.record(500).isTheTone());
     f.music.N22Click();
     waitForTheOutput();
-    QVERIFY(isSilence(m_server.record(400)));
+    QVERIFY(m_server.record(400).isSilence());
     QVERIFY(f.messages.isEmpty());
 }
 
@@ -100,7 +87,7 @@ void tst_SoundServer::serverLostWhilePlaying()
     f.settings.MusicFile.assignPath(m_song);
     f.music.N20Click();
     waitForTheOutput();
-    QVERIFY(isTheSong(m_server.record(300)));
+    QVERIFY(m_server.record(300).isTheTone());
     m_server.stop();
     QTRY_COMPARE_WITH_TIMEOUT(f.messages, QStringList{Music::noOutputMessage()}, 5000);
     QVERIFY(!f.offersFinish());
@@ -111,7 +98,7 @@ void tst_SoundServer::serverLostWhilePlaying()
     f.music.N20Click();
     QVERIFY(f.offersFinish());
     waitForTheOutput();
-    QVERIFY(isTheSong(m_server.record(300)));
+    QVERIFY(m_server.record(300).isTheTone());
     f.music.N22Click();
 }
 
@@ -163,7 +150,7 @@ void tst_SoundServer::noServerWhenStartingOrChoosing()
     f.music.N20Click();
     QVERIFY(f.offersFinish());
     waitForTheOutput();
-    QVERIFY(isTheSong(m_server.record(300)));
+    QVERIFY(m_server.record(300).isTheTone());
     f.music.N22Click();
 }
 
