@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
-cmake --build build --parallel "$(nproc)" --target tilimi tilimi_floor bench_paint bench_turns bench_desktop >/dev/null
+cmake --build build --parallel "$(nproc)" --target tilimi tilimi_floor bench_paint bench_turns bench_desktop bench_music >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -16,6 +16,7 @@ gst-launch-1.0 -q audiotestsrc num-buffers=10 samplesperbuffer=441 ! audio/x-raw
 tests/e2e/with-display.sh build/bench/bench_desktop build/tilimi build/tilimi_floor "$runs" "$work/loop.mp3" \
     build/data/icons/*/apps/*.png >"$work/desktop.tsv" 2>/dev/null
 tests/e2e/with-display.sh build/bench/bench_turns 30 >"$work/turns.txt" 2>/dev/null
+QT_QPA_PLATFORM=offscreen build/bench/bench_music "$work/loop.mp3" >"$work/music.tsv" 2>/dev/null
 QT_QPA_PLATFORM=offscreen build/bench/bench_paint -median 9 2>/dev/null \
     | awk '/^RESULT/ {name=$3} /msecs per iteration/ {print name "\t" $1}' >"$work/paint.tsv"
 
@@ -41,6 +42,11 @@ for m in "after a won game" "after every page" "after 50 music loops"; do
     g=$(value "game peak memory $m (MiB)")
     row "peak memory $m (MiB)" "$g" "$f" "$(ratio "$g" "$f")" "≤ 1.3 × floor"
 done
+music() { awk -F'\t' -v k="music resident memory $1 (MiB)" '$1 == k {print $2}' "$work/music.tsv"; }
+m5=$(music "after 5 start/finish cycles")
+row "music memory after 5 start/finish cycles (MiB)" "$m5" "-" "-" "-"
+row "music memory after 50 start/finish cycles (MiB)" "$(music "after 50 start/finish cycles")" "-" "-" "≤ $(awk -v a="$m5" 'BEGIN { printf "%.2f", a + 0.5 }')"
+row "music memory after 50 more loops (MiB)" "$(music "after 50 loops")" "-" "-" "≤ $(awk -v a="$m5" 'BEGIN { printf "%.2f", a + 0.5 }')"
 row "idle CPU over 10 s (ms)" "$(value "game idle CPU over 10 s (ms)")" "$(value "floor idle CPU over 10 s (ms)")" "-" "-"
 row "idle wake-ups over 10 s" "$(value "game idle wake-ups over 10 s")" "$(value "floor idle wake-ups over 10 s")" "-" "0 of its own"
 row "demonstration CPU over 10 s (ms)" "$(value "game demonstration CPU over 10 s (ms)")" "-" "-" "-"

@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libjpeg62-turbo-dev
     libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
+    # The music's output on desktops with PulseAudio or PipeWire's Pulse server.
+    gstreamer1.0-pulseaudio
     fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
     # The game's window on a Wayland desktop, natively rather than through XWayland.
     qt6-wayland
@@ -25,6 +27,8 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # What a screen reader reads: a session bus, the accessibility bus and a
     # real client of it.
     packages+=(dbus-daemon at-spi2-core python3-pyatspi python3-gi)
+    # The sound server the music test starts itself, and its recorder.
+    packages+=(pulseaudio pulseaudio-utils)
 fi
 
 missing=()

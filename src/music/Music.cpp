@@ -1,5 +1,6 @@
 #include "Music.h"
 
+#include "ENoSoundOutput.h"
 #include "MusicChooser.h"
 #include "OpenDialogChooser.h"
 #include "base/Messages.h"
@@ -14,6 +15,12 @@ QString Music::openFailedMessage()
 {
     return QStringLiteral("Не удалось открыть файл. Возможно расширение его имени не соответствует "
                           "формату, в котором он сохранен.");
+}
+
+QString Music::noOutputMessage()
+{
+    return QStringLiteral("Не удалось вывести звук. Возможно звуковая система не запущена или устройство "
+                          "вывода отключено.");
 }
 
 Music::Music(TGameSettings &settings, QMenu *menu, QWidget *window, const QString &audioSink,
@@ -34,6 +41,7 @@ Music::Music(TGameSettings &settings, QMenu *menu, QWidget *window, const QStrin
     // reaches the generic box.
     connect(N22, &QAction::triggered, this, Messages::guarded([this] { N22Click(); }));
     connect(&MediaPlayer1, &TMediaPlayer::Notify, this, &Music::MediaPlayer1Notify);
+    connect(&MediaPlayer1, &TMediaPlayer::OutputFailed, this, &Music::MediaPlayer1OutputFailed);
     connect(&TmNotify, &GameTimer::timeout, this, Messages::guarded([this] { TmNotifyTimer(); }));
 }
 
@@ -72,11 +80,11 @@ void Music::N14Click()
         MediaPlayer1.setTag(1);
         m_settings.MusicDir.assignPath(QDir::currentPath());
         m_settings.MusicFile.assignPath(path);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
         // The chooser made the file's folder current; a file that does not
         // play must not move the next dialog there.
         QDir::setCurrent(startedIn);
-        Messages::show(openFailedMessage());
+        showOpenFailure(e);
     }
 }
 
@@ -87,9 +95,14 @@ void Music::N20Click()
         MediaPlayer1.Open();
         MediaPlayer1.Play();
         MediaPlayer1.setTag(1);
-    } catch (const std::exception &) {
-        Messages::show(openFailedMessage());
+    } catch (const std::exception &e) {
+        showOpenFailure(e);
     }
+}
+
+void Music::showOpenFailure(const std::exception &e)
+{
+    Messages::show(dynamic_cast<const ENoSoundOutput *>(&e) ? noOutputMessage() : openFailedMessage());
 }
 
 void Music::N22Click()
@@ -103,6 +116,18 @@ void Music::MediaPlayer1Notify()
 {
     // Whatever the kind: with the flag down the timer runs out without effect.
     TmNotify.setEnabled(true);
+}
+
+void Music::MediaPlayer1OutputFailed()
+{
+    // Nothing is heard, and nothing would be until the file is opened again:
+    // the menu offers Start once more instead of Finish over silence, and the
+    // player is told once. The music does not come back by itself.
+    if (!MediaPlayer1.isOpen())
+        return;
+    MediaPlayer1.setTag(0);
+    MediaPlayer1.Close();
+    Messages::show(noOutputMessage());
 }
 
 void Music::TmNotifyTimer()

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <exception>
+
 struct TGameSettings;
 class MusicChooser;
 class QAction;
@@ -20,6 +22,7 @@ class Music : public QObject
 
 public:
     static QString openFailedMessage();
+    static QString noOutputMessage();
 
     // menu: the Music menu, which gets the three commands. chooser: empty
     // for the open-file dialog.
@@ -33,6 +36,7 @@ public:
     void N22Click(); // "Закончить воспроизведение": stop
     void MediaPlayer1Notify(); // a play request ended: the replay is due in a second
     void TmNotifyTimer();      // the replay, while the play flag is up
+    void MediaPlayer1OutputFailed(); // the sound output went while a file was open
 
     // Where the chooser opens while no music has been chosen, or the folder
     // of the music chosen last is gone; empty: the current folder.
@@ -42,6 +46,8 @@ public:
     const GameTimer &tmNotify() const { return TmNotify; }
 
 private:
+    void showOpenFailure(const std::exception &e);
+
     TMediaPlayer MediaPlayer1;  // the player; its Tag is the play flag
     GameTimer TmNotify{1000};   // one second after a play request ends: the replay
     QAction *N14;               // Музыка ▸ Выбрать музыкальный файл

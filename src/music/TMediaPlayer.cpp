@@ -1,6 +1,7 @@
 #include "TMediaPlayer.h"
 
 #include "EMCIDeviceError.h"
+#include "ENoSoundOutput.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +13,11 @@ namespace {
 constexpr GstClockTime OpenTimeout = 10 * GST_SECOND;
 constexpr GstClockTime WaitTimeout = 5 * GST_SECOND;
 
-// playbin's flags: audio only (no video, no subtitles, no visualisation),
-// with its own volume control.
+// playbin's flags: audio only (no video, no subtitles, no visualisation).
+// No volume element of its own either: the game never sets a volume, and
+// GStreamer 1.22's playsink keeps each one it makes (with its two pads) after
+// the pipeline is gone.
 constexpr int PlayFlagAudio = 0x2;
-constexpr int PlayFlagSoftVolume = 0x10;
 
 bool ensureGstreamer()
 {
@@ -76,18 +78,64 @@ TMediaPlayer::~TMediaPlayer()
 int TMediaPlayer::syncHandler(GstBus *, GstMessage *message, void *data)
 {
     // Runs on a streaming thread: it only hands the end of a request over to
-    // the player's thread, tagged with the generation it belongs to.
+    // the player's thread, tagged with the generation it belongs to. Every
+    // message is dropped here, and a dropped message is the handler's to
+    // release.
     auto *self = static_cast<TMediaPlayer *>(data);
     const GstMessageType type = GST_MESSAGE_TYPE(message);
     if (type == GST_MESSAGE_EOS || type == GST_MESSAGE_ERROR) {
         const bool eos = type == GST_MESSAGE_EOS;
-        if (!eos)
+        if (!eos) {
             self->m_failedWhileOpening = true;
+            GstObject *source = GST_MESSAGE_SRC(message);
+            GstObject *output = GST_OBJECT(self->m_output);
+            if (source && (source == output || gst_object_has_as_ancestor(source, output)))
+                self->outputFailed();
+        }
         const unsigned generation = self->m_generation.load();
         QMetaObject::invokeMethod(
             self, [self, generation, eos] { self->busEvent(generation, eos); }, Qt::QueuedConnection);
     }
+    gst_message_unref(message);
     return GST_BUS_DROP;
+}
+
+void TMediaPlayer::outputFailed()
+{
+    // The output of this file is reported once, whatever the number of
+    // errors the output posts as it goes.
+    if (m_outputFailed.exchange(true))
+        return;
+    const unsigned opened = m_opened.load();
+    QMetaObject::invokeMethod(this, [this, opened] {
+        if (opened == m_opened.load() && m_pipeline)
+            Q_EMIT OutputFailed();
+    }, Qt::QueuedConnection);
+}
+
+bool TMediaPlayer::fellBackOnSilence() const
+{
+    // An autoaudiosink that opens none of the desktop's outputs goes on with
+    // a fake sink of its own: the file plays, but nobody hears it.
+    bool silent = false;
+    GstIterator *it = gst_bin_iterate_recurse(GST_BIN(m_output));
+    GValue item = G_VALUE_INIT;
+    while (gst_iterator_next(it, &item) == GST_ITERATOR_OK) {
+        auto *element = GST_ELEMENT(g_value_get_object(&item));
+        GstObject *parent = gst_object_get_parent(GST_OBJECT(element));
+        if (parent) {
+            GstElementFactory *own = gst_element_get_factory(element);
+            GstElementFactory *parents = gst_element_get_factory(GST_ELEMENT(parent));
+            if (own && parents && g_str_equal(GST_OBJECT_NAME(own), "fakesink")
+                && g_str_equal(GST_OBJECT_NAME(parents), "autoaudiosink"))
+                silent = true;
+            gst_object_unref(parent);
+        }
+        g_value_reset(&item);
+    }
+    g_value_unset(&item);
+    gst_iterator_free(it);
+    return silent;
 }
 
 void TMediaPlayer::busEvent(unsigned generation, bool endOfStream)
@@ -151,9 +199,11 @@ void TMediaPlayer::Open()
         cannotOpen();
     }
     gchar *uri = gst_filename_to_uri(QFile::encodeName(file.absoluteFilePath()).constData(), nullptr);
-    g_object_set(pipeline, "uri", uri, "audio-sink", sink, "flags", PlayFlagAudio | PlayFlagSoftVolume,
-                 nullptr);
+    g_object_set(pipeline, "uri", uri, "audio-sink", sink, "flags", PlayFlagAudio, nullptr);
     g_free(uri);
+    m_output = sink;
+    m_outputFailed = false;
+    ++m_opened;
     GstBus *bus = gst_element_get_bus(pipeline);
     gst_bus_set_sync_handler(bus, GstBusSyncHandler(&TMediaPlayer::syncHandler), this, nullptr);
     gst_object_unref(bus);
@@ -167,9 +217,12 @@ void TMediaPlayer::Open()
     gint audioStreams = 0;
     if (ret != GST_STATE_CHANGE_FAILURE && !m_failedWhileOpening)
         g_object_get(pipeline, "n-audio", &audioStreams, nullptr);
-    if (ret == GST_STATE_CHANGE_FAILURE || ret == GST_STATE_CHANGE_ASYNC || m_failedWhileOpening
+    const bool noOutput = m_outputFailed || (ret != GST_STATE_CHANGE_FAILURE && fellBackOnSilence());
+    if (noOutput || ret == GST_STATE_CHANGE_FAILURE || ret == GST_STATE_CHANGE_ASYNC || m_failedWhileOpening
         || audioStreams < 1) {
         destroyPipeline();
+        if (noOutput)
+            throw ENoSoundOutput("No sound output");
         cannotOpen();
     }
     m_atEnd = false;
@@ -253,6 +306,8 @@ void TMediaPlayer::destroyPipeline()
     gst_object_unref(bus);
     gst_object_unref(m_pipeline);
     m_pipeline = nullptr;
+    m_output = nullptr;
+    ++m_opened;
     m_atEnd = false;
     m_length = -1;
 }

@@ -35,7 +35,8 @@ public:
     void setTag(int tag) { m_tag = tag; }
 
     // Opens FileName, closing what was open first. Throws EMCIDeviceError for
-    // anything that cannot be played, a file without sound included.
+    // anything that cannot be played, a file without sound included, and its
+    // kind ENoSoundOutput when the file may be fine but no output opens.
     void Open();
     // Plays from the current position to the end; at the end it starts from
     // the beginning. A pending request is superseded.
@@ -56,10 +57,16 @@ public:
 Q_SIGNALS:
     // A play request ended; always delivered through the event loop.
     void Notify(TMPNotifyValue kind);
+    // The output of the open file failed (the sound server went, the device
+    // vanished): nothing more is heard until the file is opened again. Once
+    // per open file, through the event loop.
+    void OutputFailed();
 
 private:
     static int syncHandler(GstBus *bus, GstMessage *message, void *self);
     void busEvent(unsigned generation, bool endOfStream);
+    void outputFailed();
+    bool fellBackOnSilence() const;
     void endRequest(TMPNotifyValue kind);
     void postNotice(TMPNotifyValue kind);
     void requireOpen() const;
@@ -71,10 +78,15 @@ private:
     int m_tag = 0;
     QString m_audioSink;
     GstElement *m_pipeline = nullptr;
+    GstElement *m_output = nullptr; // the audio sink, owned by the pipeline
     // Raised by Stop, Close and rewinds: an end of stream or error that the
     // streaming thread tagged with an older generation is stale.
     std::atomic<unsigned> m_generation{0};
     std::atomic<bool> m_failedWhileOpening{false};
+    std::atomic<bool> m_outputFailed{false};
+    // Raised by every Open and Close: a failed output reported for a file
+    // that is no longer open is stale.
+    std::atomic<unsigned> m_opened{0};
     bool m_pending = false;
     bool m_atEnd = false;
     qint64 m_length = -1;

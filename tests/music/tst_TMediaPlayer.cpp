@@ -8,11 +8,38 @@
 #include <QTest>
 #include <QThread>
 
+#include <gst/gst.h>
+
 Q_DECLARE_METATYPE(TMPNotifyValue)
 
 namespace {
 const QString TestSink = QStringLiteral("fakesink sync=true");
+
+// The leak tracer of GStreamer, which counts objects and mini objects
+// (messages, queries, caps, events, buffers) as they come and go.
+GstTracer *leakTracer()
+{
+    GstTracer *found = nullptr;
+    GList *tracers = gst_tracing_get_active_tracers();
+    for (GList *t = tracers; t; t = t->next)
+        if (!found && g_str_equal(G_OBJECT_TYPE_NAME(t->data), "GstLeaksTracer"))
+            found = GST_TRACER(gst_object_ref(t->data));
+    g_list_free_full(tracers, gst_object_unref);
+    return found;
 }
+
+// Objects made less objects gone since the last checkpoint.
+int madeLessGone(GstTracer *tracer)
+{
+    GstStructure *checkpoint = nullptr;
+    g_signal_emit_by_name(tracer, "activity-get-checkpoint", &checkpoint);
+    const int made = int(gst_value_list_get_size(gst_structure_get_value(checkpoint, "objects-created-list")));
+    const int gone = int(gst_value_list_get_size(gst_structure_get_value(checkpoint, "objects-removed-list")));
+    gst_structure_free(checkpoint);
+    return made - gone;
+}
+}
+
 
 class tst_TMediaPlayer : public QObject
 {
@@ -29,6 +56,7 @@ private Q_SLOTS:
     void stopAndCloseAbort();
     void aNewRequestSupersedesThePendingOne();
     void noticesArriveOnTheWindowThreadAfterTheCall();
+    void opensPlaysAndLoopsKeepNothing();
 
 private:
     SoundFiles m_files;
@@ -38,6 +66,8 @@ private:
 
 void tst_TMediaPlayer::initTestCase()
 {
+    // Read when GStreamer starts, at the first Open.
+    qputenv("GST_TRACERS", "leaks");
     qRegisterMetaType<TMPNotifyValue>();
     m_wav = m_files.wav(QStringLiteral("tone.wav"), 600);
     m_mp3 = m_files.mp3(QStringLiteral("tone.mp3"), 600);
@@ -204,6 +234,39 @@ void tst_TMediaPlayer::noticesArriveOnTheWindowThreadAfterTheCall()
     QTRY_COMPARE_WITH_TIMEOUT(threads.size(), 2, 5000);
     for (QThread *t : threads)
         QCOMPARE(t, QThread::currentThread());
+}
+
+void tst_TMediaPlayer::opensPlaysAndLoopsKeepNothing()
+{
+    TMediaPlayer player(TestSink);
+    QSignalSpy notices(&player, &TMediaPlayer::Notify);
+    player.setFileName(m_files.wav(QStringLiteral("short.wav"), 100));
+    const auto cycles = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            player.Open();
+            player.Play();
+            QTest::qWait(20);
+            player.Stop();
+            player.Close();
+        }
+        player.Open();
+        for (int i = 0; i < n; ++i) {
+            notices.clear();
+            player.Play();
+            QVERIFY(notices.wait(3000));
+        }
+        player.Close();
+        QTest::qWait(50); // the notices of the last calls
+    };
+    cycles(2);
+    GstTracer *tracer = leakTracer();
+    QVERIFY(tracer);
+    g_signal_emit_by_name(tracer, "activity-start-tracking");
+    cycles(10);
+    const int kept = madeLessGone(tracer);
+    g_signal_emit_by_name(tracer, "activity-stop-tracking");
+    gst_object_unref(tracer);
+    QCOMPARE(kept, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_TMediaPlayer)
