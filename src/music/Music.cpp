@@ -80,6 +80,12 @@ void Music::N14Click()
         MediaPlayer1.setTag(1);
         m_settings.MusicDir.assignPath(QDir::currentPath());
         m_settings.MusicFile.assignPath(path);
+    } catch (const ENoSoundOutput &e) {
+        // The file is sound; only the output is missing. The choice is kept,
+        // so Start plays it once the output is back.
+        m_settings.MusicDir.assignPath(QDir::currentPath());
+        m_settings.MusicFile.assignPath(path);
+        showOpenFailure(e);
     } catch (const std::exception &e) {
         // The chooser made the file's folder current; a file that does not
         // play must not move the next dialog there.
