@@ -20,6 +20,14 @@ Entry entry(qint64 ms, int presses, int minutesLater = 0)
     return {ms, presses, Day.addSecs(60 * minutesLater)};
 }
 
+// What a read may add to the peak memory. AddressSanitizer keeps what is
+// freed in quarantine, so its build is given more room.
+#ifdef __SANITIZE_ADDRESS__
+constexpr long MemoryBoundKb = 32 * 1024;
+#else
+constexpr long MemoryBoundKb = 4096;
+#endif
+
 long maxRssKb()
 {
     rusage usage{};
@@ -178,7 +186,7 @@ void tst_BestResults::hostileFiles()
     const qint64 ms = clock.elapsed();
     qInfo("read in %lld ms, peak memory grew by %ld kB", ms, maxRssKb() - rssBefore);
     QVERIFY(ms < 500);
-    QVERIFY(maxRssKb() - rssBefore < 4096);
+    QVERIFY(maxRssKb() - rssBefore < MemoryBoundKb);
     QCOMPARE(r.table(BestResults::Small).size(), small);
     QCOMPARE(r.table(BestResults::Large).size(), large);
     for (int b = 0; b < BestResults::Boards; ++b) {
