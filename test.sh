@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing (including what the tests need), builds into
-# build/ and runs every test through CTest; then builds the whole suite again
-# with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/, where
-# any report fails its test, and fuzzes the settings loader with clang's
-# libFuzzer in build-fuzz/.
+# build/ and runs every test through CTest; then builds the suite again with
+# AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ and runs
+# all but the end-to-end tests there, where any report fails its test; and
+# fuzzes the settings and results loaders with clang's libFuzzer in
+# build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")"
 TILIMI_TEST_PACKAGES=1 ./scripts/setup.sh
