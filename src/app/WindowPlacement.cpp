@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QWindowStateChangeEvent>
 #include <QRegion>
 #include <QScreen>
 #include <QStyle>
@@ -33,6 +34,13 @@ WindowPlacement::WindowPlacement(QWidget *window, const QRect &designedOuter,
     m_window->move(m_designedOuter.topLeft());
     m_window->resize(m_designedOuter.size());
     m_window->installEventFilter(this);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(60);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        if (m_pendingOuter.isValid() && m_window->isVisible()
+            && !(m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+            fitToFrame();
+    });
 }
 
 QList<QRect> WindowPlacement::availableAreas()
@@ -138,15 +146,20 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     // the window manager has moved it there (a fit before that is undone).
     if (watched != m_window || !m_pendingOuter.isValid())
         return false;
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         m_awaitingMove = true;
-    else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        m_leftMaximized = static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMaximized;
+    } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
         m_awaitingMove = false;
     if (!m_awaitingMove && m_window->isVisible()
         && !(m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
         const QWindow *handle = m_window->windowHandle();
-        if (handle && !handle->frameMargins().isNull())
-            fitToFrame();
+        if (handle && !handle->frameMargins().isNull()) {
+            if (m_leftMaximized)
+                m_settle.start();
+            else
+                fitToFrame();
+        }
     }
     return false;
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QTimer>
 
 struct TGameSettings;
 class QWidget;
@@ -63,4 +64,9 @@ private:
     // A change of state is fitted only once the window manager has moved the
     // window for it.
     bool m_awaitingMove = false;
+    // Leaving the maximized state, the window manager moves the window and
+    // sets its new frame in two steps, in no fixed order; the fit waits until
+    // both have settled, or it would take the maximized frame's size.
+    bool m_leftMaximized = false;
+    QTimer m_settle;
 };
