@@ -9,8 +9,6 @@
 
 #include <QTest>
 
-#include <cstdio>
-
 class tst_e2e_music : public QObject
 {
     Q_OBJECT
@@ -55,14 +53,7 @@ void tst_e2e_music::startHeardFinishSilent()
 
 int main(int argc, char *argv[])
 {
-    const QString missing = SoundServer::missing();
-    if (!missing.isEmpty()) {
-        std::printf("SKIP: %s\n", qPrintable(missing));
-        return 77;
-    }
-    QGuiApplication app(argc, argv);
-    tst_e2e_music test;
-    return QTest::qExec(&test, argc, argv);
+    return runWithSoundServer<QGuiApplication, tst_e2e_music>(argc, argv);
 }
 
 #include "tst_e2e_music.moc"

@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QTest>
 
-#include <cstdio>
-
 // The end of a session: SIGTERM, as a session or service manager sends it at
 // logout, stores the record the close box would have stored, then ends the
 // game; idle, and with music playing through a sound server of the test's
@@ -102,14 +100,7 @@ void tst_e2e_session::sigtermStoresAsTheCloseBox()
 
 int main(int argc, char *argv[])
 {
-    const QString missing = SoundServer::missing();
-    if (!missing.isEmpty()) {
-        std::printf("SKIP: %s\n", qPrintable(missing));
-        return 77;
-    }
-    QGuiApplication app(argc, argv);
-    tst_e2e_session test;
-    return QTest::qExec(&test, argc, argv);
+    return runWithSoundServer<QGuiApplication, tst_e2e_session>(argc, argv);
 }
 
 #include "tst_e2e_session.moc"

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdio>
 
 // A PulseAudio server of the test's own, as the user who runs the test: one
 // null sink, in a runtime folder of its own, with no system daemon, D-Bus or
@@ -168,3 +169,18 @@ private:
     QProcess m_server;
     QProcess m_listener;
 };
+
+// The main() of a test that needs a sound server: skipped, with the reason,
+// where its packages are missing (./test.sh installs them).
+template <typename Application, typename Test>
+int runWithSoundServer(int argc, char *argv[])
+{
+    const QString missing = SoundServer::missing();
+    if (!missing.isEmpty()) {
+        std::printf("SKIP: %s\n", qPrintable(missing));
+        return 77;
+    }
+    Application app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}

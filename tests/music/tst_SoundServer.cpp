@@ -11,8 +11,6 @@
 #include <QAction>
 #include <QMenu>
 
-#include <cstdio>
-
 namespace {
 
 // The game's own output: whatever the desktop offers.
@@ -162,14 +160,7 @@ void tst_SoundServer::noServerWhenStartingOrChoosing()
 
 int main(int argc, char *argv[])
 {
-    const QString missing = SoundServer::missing();
-    if (!missing.isEmpty()) {
-        std::printf("SKIP: %s\n", qPrintable(missing));
-        return 77;
-    }
-    QApplication app(argc, argv);
-    tst_SoundServer test;
-    return QTest::qExec(&test, argc, argv);
+    return runWithSoundServer<QApplication, tst_SoundServer>(argc, argv);
 }
 
 #include "tst_SoundServer.moc"
