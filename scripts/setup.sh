@@ -14,6 +14,9 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n
     # The game's window on a Wayland desktop, natively rather than through XWayland.
     qt6-wayland
+    # What builds the catalogues of texts in other languages (lrelease, lupdate
+    # and their CMake functions).
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # What the end-to-end tests drive the real window with.
@@ -29,6 +32,9 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(dbus-daemon at-spi2-core python3-pyatspi python3-gi)
     # The sound server the music test starts itself, and its recorder.
     packages+=(pulseaudio pulseaudio-utils)
+    # The check of the catalogues, and the English desktop the English test
+    # starts the game on.
+    packages+=(python3 locales)
 fi
 
 missing=()
@@ -44,6 +50,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     "${sudo[@]}" apt-get update -qq
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The English test's desktop locale: the game must stay Russian on it until
+# told otherwise.
+if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ] && ! locale -a 2>/dev/null | grep -qix 'en_US.utf-\?8'; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" localedef -i en_US -c -f UTF-8 -A /usr/share/locale/locale.alias en_US.UTF-8
 fi
 
 # Configuring through the preset every time also mends a build/ configured

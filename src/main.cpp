@@ -1,11 +1,10 @@
 #include "app/FirstFrameIcon.h"
 #include "app/TForm1.h"
+#include "app/Translation.h"
 #include "base/EndOfSession.h"
 #include "settings/SettingsFolder.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -16,18 +15,19 @@ int main(int argc, char *argv[])
     // Also the window's class on X11, which the desktop entry's
     // StartupWMClass repeats so that docks find the entry.
     QApplication::setApplicationName(QStringLiteral("tilimi"));
-    QApplication::setApplicationDisplayName(TForm1::title());
     // The desktop id lets the desktop match the window with its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(TILIMI_APP_ID));
-    // The program speaks Russian, and so do the colour and file dialogs.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
 
     TForm1::Environment environment;
     const QString programFolder = QCoreApplication::applicationDirPath();
     environment.programFolder = SettingsFolder::forProgram(programFolder);
     environment.firstMusicFolder = SettingsFolder::firstMusicFolder(programFolder);
+    environment.fillDefaults();
+    // The program speaks the language the player chose, Russian unless told
+    // otherwise, and so do the colour and file dialogs; every text made from
+    // here on is in it.
+    const Translation translation(environment.language);
+    QApplication::setApplicationDisplayName(TForm1::title());
     TForm1 window(environment);
     // The end of the session stores what the close box would: a signal from
     // the session or service manager, or the session manager's own request.

@@ -36,9 +36,9 @@ QAccessibleInterface *BoardAccessible::create(const QString &, QObject *object)
         auto *window = bar ? qobject_cast<QMainWindow *>(bar->parentWidget()) : nullptr;
         const BoardView *view = window ? BoardView::of(window->centralWidget()) : nullptr;
         if (view && action == view->timeItem())
-            return new ResultAccessible(action, bar, QStringLiteral("Время последней победы"));
+            return new ResultAccessible(action, bar, tr("Время последней победы"));
         if (view && action == view->countItem())
-            return new ResultAccessible(action, bar, QStringLiteral("Нажатий в последней победе"));
+            return new ResultAccessible(action, bar, tr("Нажатий в последней победе"));
         return nullptr;
     }
     auto *widget = qobject_cast<QWidget *>(object);
@@ -75,12 +75,12 @@ QString BoardAccessible::text(QAccessible::Text t) const
 {
     switch (t) {
     case QAccessible::Name:
-        return QStringLiteral("Игровое поле");
+        return tr("Игровое поле");
     case QAccessible::Description: {
         const BoardView *v = view();
         if (!v)
             return {};
-        QString text = QStringLiteral("%1 на %2. Стрелки выбирают плитку, пробел открывает её.")
+        QString text = tr("%1 на %2. Стрелки выбирают плитку, пробел открывает её.")
                            .arg(v->cols())
                            .arg(v->rows());
         // Told here while no tile has the focus.

@@ -2,6 +2,7 @@
 
 #include <QAccessibleTableInterface>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 class BoardView;
 class QObject;
@@ -14,6 +15,8 @@ class QString;
 // how it is played.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface
 {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+
 public:
     explicit BoardAccessible(QWidget *page);
 

@@ -220,10 +220,10 @@ QString BoardView::tileName(int row, int col) const
         return {};
     const TileState &t = m_game->tile(row, col);
     const Palette::Entry *entry = Palette::find(t.PairColor);
-    const QString shows = !t.Visible         ? QStringLiteral("пусто")
-                        : !t.FaceUp || !entry ? QStringLiteral("закрыта")
+    const QString shows = !t.Visible         ? tr("пусто")
+                        : !t.FaceUp || !entry ? tr("закрыта")
                                               : Palette::name(*entry);
-    return QStringLiteral("%1, ряд %2, столбец %3").arg(shows).arg(row).arg(col);
+    return tr("%1, ряд %2, столбец %3").arg(shows).arg(row).arg(col);
 }
 
 bool BoardView::cueOn(int row, int col) const
@@ -269,7 +269,7 @@ void BoardView::speak()
     }
     QStringList news;
     for (const QString &pair : std::as_const(pairs))
-        news << QStringLiteral("Пара убрана: %1").arg(pair);
+        news << tr("Пара убрана: %1").arg(pair);
     if (!m_won.isEmpty())
         news << m_won;
     m_won.clear();
@@ -321,7 +321,7 @@ void BoardView::setCountCaption(const QString &text)
     m_countItem->setText(text);
     // The presses are shown last when a board is won.
     if (QAccessible::isActive() && !text.isEmpty()) {
-        m_won = QStringLiteral("Победа: время %1, нажатий %2").arg(m_timeItem->text().trimmed(), text);
+        m_won = tr("Победа: время %1, нажатий %n", nullptr, text.toInt()).arg(m_timeItem->text().trimmed());
         speakSoon();
     }
 }

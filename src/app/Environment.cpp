@@ -1,6 +1,8 @@
 #include "Environment.h"
 
+#include "Translation.h"
 #include "game/Random.h"
+#include "settings/PreferencesFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,4 +15,8 @@ void Environment::fillDefaults()
         timeOfDay = [] { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; };
     if (!randomSeed)
         randomSeed = [] { return Random::seedFor(QDateTime::currentDateTimeUtc().time()); };
+    if (language.isEmpty())
+        language = PreferencesFile(programFolder).load().Language;
+    if (language.isEmpty())
+        language = Translation::Russian;
 }

@@ -20,8 +20,9 @@ struct Environment
     MusicChooser *music = nullptr;              // empty: the open-file dialog
     QString audioSink = QStringLiteral("autoaudiosink");
     QString firstMusicFolder;                   // where the music chooser opens before a choice; empty: the current folder
+    QString language;                           // of the interface; empty: the one Preferences.json names
 
-    // Fills the empty folder and clocks with the real ones; the dialogs are
-    // left to their owners, which make them on first use.
+    // Fills the empty folder, clocks and language with the real ones; the
+    // dialogs are left to their owners, which make them on first use.
     void fillDefaults();
 };

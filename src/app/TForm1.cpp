@@ -2,6 +2,7 @@
 
 #include "BoardAccessible.h"
 #include "BoardView.h"
+#include "LanguageMenu.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
 #include "base/ObjectName.h"
@@ -88,22 +89,26 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::createMenus()
 {
     QMenuBar *bar = menuBar();
-    MnGame2 = named(bar->addAction(QStringLiteral("Игра")), "MnGame2");
+    MnGame2 = named(bar->addAction(tr("Игра")), "MnGame2");
     MnGame2->setVisible(false);
-    MnGame1 = named(bar->addMenu(QStringLiteral("&Игра")), "MnGame1");
-    N1 = named(MnGame1->addAction(QStringLiteral("Новая")), "N1");
-    N2 = named(MnGame1->addAction(QStringLiteral("Малая")), "N2");
-    N3 = named(MnGame1->addAction(QStringLiteral("Большая")), "N3");
-    N15 = named(MnGame1->addAction(QStringLiteral("Демонстрация")), "N15");
-    m_colorMarks = named(MnGame1->addAction(QStringLiteral("Метки цветов")), "colorMarks");
+    MnGame1 = named(bar->addMenu(tr("&Игра")), "MnGame1");
+    N1 = named(MnGame1->addAction(tr("Новая")), "N1");
+    N2 = named(MnGame1->addAction(tr("Малая")), "N2");
+    N3 = named(MnGame1->addAction(tr("Большая")), "N3");
+    N15 = named(MnGame1->addAction(tr("Демонстрация")), "N15");
+    m_colorMarks = named(MnGame1->addAction(tr("Метки цветов")), "colorMarks");
     m_colorMarks->setCheckable(true);
-    N25 = named(MnGame1->addAction(QStringLiteral("&Рекорды…")), "N25");
+    N25 = named(MnGame1->addAction(tr("&Рекорды…")), "N25");
+    new LanguageMenu(MnGame1, nullptr, m_env.language, [this](const QString &language) {
+        m_preferences.Language = language;
+        PreferencesFile(StartDir).store(m_preferences);
+    });
     MnGame1->addSeparator();
-    N5 = named(MnGame1->addAction(QStringLiteral("Выход")), "N5");
-    N6 = named(bar->addAction(QStringLiteral("&Настройки")), "N6");
-    N10 = named(bar->addAction(QStringLiteral("&Мандала")), "N10");
-    N13 = named(bar->addMenu(QStringLiteral("Му&зыка")), "N13");
-    N11 = named(bar->addAction(QStringLiteral("&О программе")), "N11");
+    N5 = named(MnGame1->addAction(tr("Выход")), "N5");
+    N6 = named(bar->addAction(tr("&Настройки")), "N6");
+    N10 = named(bar->addAction(tr("&Мандала")), "N10");
+    N13 = named(bar->addMenu(tr("Му&зыка")), "N13");
+    N11 = named(bar->addAction(tr("&О программе")), "N11");
     mtime = named(bar->addAction(QString()), "mtime");
     mtimes = named(bar->addAction(QString()), "mtimes");
 
@@ -266,7 +271,7 @@ void TForm1::N10Click()
 
 void TForm1::N11Click()
 {
-    Messages::show(title() + QStringLiteral(" — игра в цветные пары."));
+    Messages::show(tr("%1 — игра в цветные пары.").arg(title()));
 }
 
 void TForm1::N25Click()
@@ -293,10 +298,9 @@ void TForm1::recordWin(const GameWin &win)
     if (place == 0)
         return;
     m_latestResult = {board, entry};
-    m_board->setResultNote(QStringLiteral("Рекорд: %1-е место на %2 доске")
-                               .arg(place)
-                               .arg(board == BestResults::Small ? QStringLiteral("малой")
-                                                                : QStringLiteral("большой")));
+    m_board->setResultNote((board == BestResults::Small ? tr("Рекорд: %1-е место на малой доске")
+                                                        : tr("Рекорд: %1-е место на большой доске"))
+                               .arg(place));
     storeResults();
 }
 
@@ -389,9 +393,9 @@ void TForm1::showGameMenu(bool shown)
     // the menu bar listens for the keys of hidden items too, and with two
     // owners of Alt+И it would take turns between them, losing every other
     // press.
-    MnGame1->setTitle(shown ? QStringLiteral("&Игра") : QStringLiteral("Игра"));
+    MnGame1->setTitle(shown ? tr("&Игра") : tr("Игра"));
     MnGame1->menuAction()->setVisible(shown);
-    MnGame2->setText(shown ? QStringLiteral("Игра") : QStringLiteral("&Игра"));
+    MnGame2->setText(shown ? tr("Игра") : tr("&Игра"));
     MnGame2->setVisible(!shown);
 }
 

@@ -43,7 +43,7 @@ public:
     ~TForm1() override;
 
     // "Тилими" and the version: the window's caption and the application's title.
-    static QString title() { return QStringLiteral("Тилими " TILIMI_VERSION); }
+    static QString title() { return tr("Тилими %1").arg(QStringLiteral(TILIMI_VERSION)); }
 
     // The apply cycle between the settings in force and the settings page.
     void Load();     // the page shows the settings in force

@@ -3,6 +3,7 @@
 #include "base/MarkFigure.h"
 #include "base/TColor.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -21,7 +22,7 @@ constexpr int Count = Rows * Cols;
 struct Entry
 {
     TColor color;
-    const char *name; // UTF-8, lower case, as it stands in a sentence
+    const char *name; // UTF-8, lower case, as it stands in a sentence; untranslated
     MarkFigure mark;
 };
 
@@ -29,7 +30,7 @@ using F = MarkFigure;
 
 constexpr std::array<Entry, Count> Entries{{
     // The first row of the deal.
-    {rgbColor(0, 0, 0), "чёрный", F::fromText({
+    {rgbColor(0, 0, 0), QT_TRANSLATE_NOOP("Palette", "чёрный"), F::fromText({
         ".........",
         ".#######.",
         ".#######.",
@@ -39,7 +40,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".#######.",
         ".#######.",
         "........."})}, // a square
-    {rgbColor(0, 0, 155), "тёмно-синий", F::fromText({
+    {rgbColor(0, 0, 155), QT_TRANSLATE_NOOP("Palette", "тёмно-синий"), F::fromText({
         "#########",
         "#.......#",
         "#.......#",
@@ -49,7 +50,7 @@ constexpr std::array<Entry, Count> Entries{{
         "#.......#",
         "#.......#",
         "#########"})}, // a frame
-    {rgbColor(0, 0, 255), "синий", F::fromText({
+    {rgbColor(0, 0, 255), QT_TRANSLATE_NOOP("Palette", "синий"), F::fromText({
         "...###...",
         ".#######.",
         ".#######.",
@@ -59,7 +60,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".#######.",
         ".#######.",
         "...###..."})}, // a disc
-    {rgbColor(0, 155, 0), "тёмно-зелёный", F::fromText({
+    {rgbColor(0, 155, 0), QT_TRANSLATE_NOOP("Palette", "тёмно-зелёный"), F::fromText({
         "...###...",
         ".##...##.",
         ".#.....#.",
@@ -69,7 +70,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".#.....#.",
         ".##...##.",
         "...###..."})}, // a ring
-    {rgbColor(0, 155, 155), "тёмно-бирюзовый", F::fromText({
+    {rgbColor(0, 155, 155), QT_TRANSLATE_NOOP("Palette", "тёмно-бирюзовый"), F::fromText({
         "....#....",
         "....#....",
         "...###...",
@@ -79,7 +80,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".#######.",
         ".#######.",
         "#########"})}, // a triangle
-    {rgbColor(255, 255, 0), "жёлтый", F::fromText({
+    {rgbColor(255, 255, 0), QT_TRANSLATE_NOOP("Palette", "жёлтый"), F::fromText({
         "...###...",
         "...###...",
         "...###...",
@@ -89,7 +90,7 @@ constexpr std::array<Entry, Count> Entries{{
         "...###...",
         "...###...",
         "...###..."})}, // a plus
-    {rgbColor(0, 255, 0), "ярко-зелёный", F::fromText({
+    {rgbColor(0, 255, 0), QT_TRANSLATE_NOOP("Palette", "ярко-зелёный"), F::fromText({
         "#...#...#",
         ".#..#..#.",
         "..#.#.#..",
@@ -99,7 +100,7 @@ constexpr std::array<Entry, Count> Entries{{
         "..#.#.#..",
         ".#..#..#.",
         "#...#...#"})}, // a star of eight rays
-    {rgbColor(255, 230, 130), "песочный", F::fromText({
+    {rgbColor(255, 230, 130), QT_TRANSLATE_NOOP("Palette", "песочный"), F::fromText({
         ".........",
         ".##...##.",
         "####.####",
@@ -110,7 +111,7 @@ constexpr std::array<Entry, Count> Entries{{
         "...###...",
         "....#...."})}, // a heart
     // The second row.
-    {rgbColor(0, 255, 255), "бирюзовый", F::fromText({
+    {rgbColor(0, 255, 255), QT_TRANSLATE_NOOP("Palette", "бирюзовый"), F::fromText({
         "#########",
         "#.......#",
         "#.......#",
@@ -120,7 +121,7 @@ constexpr std::array<Entry, Count> Entries{{
         "#.......#",
         "#.......#",
         "#########"})}, // a frame round a block
-    {rgbColor(155, 0, 0), "тёмно-красный", F::fromText({
+    {rgbColor(155, 0, 0), QT_TRANSLATE_NOOP("Palette", "тёмно-красный"), F::fromText({
         "...###...",
         ".##...##.",
         ".#.....#.",
@@ -130,7 +131,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".#.....#.",
         ".##...##.",
         "...###..."})}, // a ring round a dot
-    {rgbColor(155, 0, 155), "фиолетовый", F::fromText({
+    {rgbColor(155, 0, 155), QT_TRANSLATE_NOOP("Palette", "фиолетовый"), F::fromText({
         ".........",
         "#########",
         "#########",
@@ -140,7 +141,7 @@ constexpr std::array<Entry, Count> Entries{{
         "#########",
         "#########",
         "........."})}, // two bars
-    {rgbColor(255, 255, 255), "белый", F::fromText({
+    {rgbColor(255, 255, 255), QT_TRANSLATE_NOOP("Palette", "белый"), F::fromText({
         ".........",
         "#########",
         ".........",
@@ -150,7 +151,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".........",
         "#########",
         "........."})}, // three lines
-    {rgbColor(155, 155, 0), "оливковый", F::fromText({
+    {rgbColor(155, 155, 0), QT_TRANSLATE_NOOP("Palette", "оливковый"), F::fromText({
         "##.....##",
         "##.....##",
         "##.....##",
@@ -160,7 +161,7 @@ constexpr std::array<Entry, Count> Entries{{
         "##.....##",
         "##.....##",
         "##.....##"})}, // an H
-    {rgbColor(155, 155, 155), "серый", F::fromText({
+    {rgbColor(155, 155, 155), QT_TRANSLATE_NOOP("Palette", "серый"), F::fromText({
         "#########",
         "#########",
         "...###...",
@@ -170,7 +171,7 @@ constexpr std::array<Entry, Count> Entries{{
         "...###...",
         "...###...",
         "...###..."})}, // a T
-    {rgbColor(155, 155, 255), "васильковый", F::fromText({
+    {rgbColor(155, 155, 255), QT_TRANSLATE_NOOP("Palette", "васильковый"), F::fromText({
         "....#....",
         "...###...",
         "..#####..",
@@ -180,7 +181,7 @@ constexpr std::array<Entry, Count> Entries{{
         "...###...",
         "...###...",
         "...###..."})}, // an arrow
-    {rgbColor(100, 100, 100), "тёмно-серый", F::fromText({
+    {rgbColor(100, 100, 100), QT_TRANSLATE_NOOP("Palette", "тёмно-серый"), F::fromText({
         "#########",
         ".#######.",
         "..#####..",
@@ -191,7 +192,7 @@ constexpr std::array<Entry, Count> Entries{{
         ".#######.",
         "#########"})}, // an hourglass
     // The third row.
-    {rgbColor(155, 255, 155), "светло-зелёный", F::fromText({
+    {rgbColor(155, 255, 155), QT_TRANSLATE_NOOP("Palette", "светло-зелёный"), F::fromText({
         "#########",
         "#...#...#",
         "#...#...#",
@@ -201,7 +202,7 @@ constexpr std::array<Entry, Count> Entries{{
         "#...#...#",
         "#...#...#",
         "#########"})}, // a window of four panes
-    {rgbColor(200, 200, 255), "лавандовый", F::fromText({
+    {rgbColor(200, 200, 255), QT_TRANSLATE_NOOP("Palette", "лавандовый"), F::fromText({
         "###...###",
         "###...###",
         "###...###",
@@ -211,7 +212,7 @@ constexpr std::array<Entry, Count> Entries{{
         "###...###",
         "###...###",
         "###...###"})}, // five dots
-    {rgbColor(255, 0, 0), "красный", F::fromText({
+    {rgbColor(255, 0, 0), QT_TRANSLATE_NOOP("Palette", "красный"), F::fromText({
         "#########",
         "#####...#",
         "#####...#",
@@ -221,7 +222,7 @@ constexpr std::array<Entry, Count> Entries{{
         "#####...#",
         "#####...#",
         "#########"})}, // a half-filled square
-    {rgbColor(255, 0, 155), "малиновый", F::fromText({
+    {rgbColor(255, 0, 155), QT_TRANSLATE_NOOP("Palette", "малиновый"), F::fromText({
         "###......",
         "###......",
         "###......",
@@ -231,7 +232,7 @@ constexpr std::array<Entry, Count> Entries{{
         "......###",
         "......###",
         "......###"})}, // two dots
-    {rgbColor(255, 0, 255), "пурпурный", F::fromText({
+    {rgbColor(255, 0, 255), QT_TRANSLATE_NOOP("Palette", "пурпурный"), F::fromText({
         "###...###",
         "###...###",
         "###...###",
@@ -241,7 +242,7 @@ constexpr std::array<Entry, Count> Entries{{
         "###...###",
         "###...###",
         "###...###"})}, // four dots
-    {rgbColor(255, 155, 0), "оранжевый", F::fromText({
+    {rgbColor(255, 155, 0), QT_TRANSLATE_NOOP("Palette", "оранжевый"), F::fromText({
         "###......",
         "###......",
         "###......",
@@ -251,7 +252,7 @@ constexpr std::array<Entry, Count> Entries{{
         "......###",
         "......###",
         "......###"})}, // three dots
-    {rgbColor(255, 155, 155), "розовый", F::fromText({
+    {rgbColor(255, 155, 155), QT_TRANSLATE_NOOP("Palette", "розовый"), F::fromText({
         "##.....##",
         "##.....##",
         "##.....##",
@@ -261,7 +262,7 @@ constexpr std::array<Entry, Count> Entries{{
         "##.....##",
         "#########",
         ".#######."})}, // a U
-    {rgbColor(255, 170, 255), "светло-пурпурный", F::fromText({
+    {rgbColor(255, 170, 255), QT_TRANSLATE_NOOP("Palette", "светло-пурпурный"), F::fromText({
         "##.......",
         "##.......",
         "##.......",
@@ -291,9 +292,10 @@ constexpr const Entry *find(TColor color)
     return nullptr;
 }
 
+// The name in the language of the interface.
 inline QString name(const Entry &entry)
 {
-    return QString::fromUtf8(entry.name);
+    return QCoreApplication::translate("Palette", entry.name);
 }
 
 } // namespace Palette

@@ -13,14 +13,14 @@
 
 QString Music::openFailedMessage()
 {
-    return QStringLiteral("Не удалось открыть файл. Возможно расширение его имени не соответствует "
-                          "формату, в котором он сохранен.");
+    return tr("Не удалось открыть файл. Возможно расширение его имени не соответствует "
+              "формату, в котором он сохранен.");
 }
 
 QString Music::noOutputMessage()
 {
-    return QStringLiteral("Не удалось вывести звук. Возможно звуковая система не запущена или устройство "
-                          "вывода отключено.");
+    return tr("Не удалось вывести звук. Возможно звуковая система не запущена или устройство "
+              "вывода отключено.");
 }
 
 Music::Music(TGameSettings &settings, QMenu *menu, QWidget *window, const QString &audioSink,
@@ -31,9 +31,9 @@ Music::Music(TGameSettings &settings, QMenu *menu, QWidget *window, const QStrin
         m_ownChooser = std::make_unique<OpenDialogChooser>();
         m_chooser = m_ownChooser.get();
     }
-    N14 = named(menu->addAction(QStringLiteral("Выбрать музыкальный файл")), "N14");
-    N20 = named(menu->addAction(QStringLiteral("Начать воспроизведение")), "N20");
-    N22 = named(menu->addAction(QStringLiteral("Закончить воспроизведение")), "N22");
+    N14 = named(menu->addAction(tr("Выбрать музыкальный файл")), "N14");
+    N20 = named(menu->addAction(tr("Начать воспроизведение")), "N20");
+    N22 = named(menu->addAction(tr("Закончить воспроизведение")), "N22");
     connect(menu, &QMenu::aboutToShow, this, &Music::N13Click);
     connect(N14, &QAction::triggered, this, &Music::N14Click);
     connect(N20, &QAction::triggered, this, &Music::N20Click);

@@ -10,15 +10,15 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-const QStringList OpenDialogChooser::Descriptions = {
-    QStringLiteral("Музыкальные файлы   *.mp?,    *.wav "),
-    QStringLiteral("Все файлы   *.*"),
-};
+QStringList OpenDialogChooser::descriptions()
+{
+    return {tr("Музыкальные файлы   *.mp?,    *.wav "), tr("Все файлы   *.*")};
+}
 
-const QStringList OpenDialogChooser::Filters = {
-    QStringLiteral("Музыкальные файлы (*.mp? *.wav)"),
-    QStringLiteral("Все файлы (*)"),
-};
+QStringList OpenDialogChooser::filters()
+{
+    return {tr("Музыкальные файлы (*.mp? *.wav)"), tr("Все файлы (*)")};
+}
 
 OpenDialogChooser::OpenDialogChooser() = default;
 
@@ -33,7 +33,7 @@ QFileDialog *OpenDialogChooser::dialog(QWidget *window)
     m_dialog->setOption(QFileDialog::ReadOnly);
     m_dialog->setFileMode(QFileDialog::ExistingFile);
     m_dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    m_dialog->setNameFilters(Filters);
+    m_dialog->setNameFilters(filters());
     m_dialog->setSizeGripEnabled(true);
     // A name typed at a person's pace brings up the list of completions,
     // and Return closes the dialog without closing the list: it would stay
@@ -47,8 +47,9 @@ QFileDialog *OpenDialogChooser::dialog(QWidget *window)
     // The dialog folds runs of blanks in the filters it is given; the list
     // shows the descriptions as they stand.
     if (auto *types = m_dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))) {
-        for (int i = 0; i < Descriptions.size() && i < types->count(); ++i)
-            types->setItemText(i, Descriptions[i]);
+        const QStringList shown = descriptions();
+        for (int i = 0; i < shown.size() && i < types->count(); ++i)
+            types->setItemText(i, shown[i]);
     }
     return m_dialog.get();
 }
@@ -59,7 +60,7 @@ bool OpenDialogChooser::choose(QWidget *window, QString &path)
     d->setDirectory(QDir::currentPath());
     // The list shows the descriptions, so the entry is found by its
     // description; the dialog still filters by the matching filter.
-    d->selectNameFilter(Descriptions[m_lastFilter]);
+    d->selectNameFilter(descriptions().at(m_lastFilter));
     if (!m_lastPath.isEmpty()) {
         d->selectFile(m_lastPath);
     } else {

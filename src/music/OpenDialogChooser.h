@@ -2,6 +2,7 @@
 
 #include "MusicChooser.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <memory>
@@ -14,11 +15,14 @@ class QFileDialog;
 // current folder and leaving the chosen file's folder current.
 class OpenDialogChooser : public MusicChooser
 {
+    Q_DECLARE_TR_FUNCTIONS(OpenDialogChooser)
+
 public:
-    // What the player reads in the list of file types.
-    static const QStringList Descriptions;
+    // What the player reads in the list of file types, in the language of
+    // the interface (so made when asked, not before main).
+    static QStringList descriptions();
     // What the dialog filters by: "*.mp?;*.wav", and "*.*" for all files.
-    static const QStringList Filters;
+    static QStringList filters();
 
     OpenDialogChooser();
     ~OpenDialogChooser() override;

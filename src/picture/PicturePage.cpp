@@ -27,10 +27,10 @@ PicturePage::PicturePage(QWidget *parent)
     Image1->setJpeg(embedded(MandalaJpeg, MandalaJpegSize));
     Image2->setJpeg(embedded(NegativeJpeg, NegativeJpegSize));
     Image2->hide();
-    Image1->setAccessibleName(QStringLiteral("Мандала"));
-    Image2->setAccessibleName(QStringLiteral("Мандала, негатив"));
+    Image1->setAccessibleName(tr("Мандала"));
+    Image2->setAccessibleName(tr("Мандала, негатив"));
     for (TImage *image : {Image1, Image2})
-        image->setAccessibleDescription(QStringLiteral("Щелчок меняет картинку на негатив и обратно"));
+        image->setAccessibleDescription(tr("Щелчок меняет картинку на негатив и обратно"));
     addFillChild(Image1);
     addFillChild(Image2);
     connect(Image1, &TImage::clicked, this, &PicturePage::Image1Click);

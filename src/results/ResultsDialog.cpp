@@ -19,16 +19,15 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
     : QDialog(parent), m_results(results)
 {
     setObjectName(QStringLiteral("ResultsDialog"));
-    setWindowTitle(QStringLiteral("Рекорды"));
+    setWindowTitle(tr("Рекорды"));
     m_confirmation = [](QWidget *parent, const QString &question) {
-        return QMessageBox::question(parent, QStringLiteral("Рекорды"), question,
+        return QMessageBox::question(parent, tr("Рекорды"), question,
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes;
     };
 
     m_tabs = named(new QTabWidget(this), "tabs");
-    const QStringList headers{QStringLiteral("Место"), QStringLiteral("Время"), QStringLiteral("Нажатия"),
-                              QStringLiteral("Дата")};
+    const QStringList headers{tr("Место"), tr("Время"), tr("Нажатия"), tr("Дата")};
     for (int b = 0; b < BestResults::Boards; ++b) {
         auto *t = new QTableWidget(0, int(headers.size()), m_tabs);
         t->setObjectName(b == BestResults::Small ? QStringLiteral("small") : QStringLiteral("large"));
@@ -66,8 +65,8 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
     for (QTableWidget *t : m_tables)
         t->setMinimumWidth(std::max(t->horizontalHeader()->length() + 2 * t->frameWidth(),
                                     m_tabs->tabBar()->sizeHint().width()));
-    m_reset = named(new QPushButton(QStringLiteral("&Сбросить"), this), "reset");
-    auto *close = named(new QPushButton(QStringLiteral("&Закрыть"), this), "close");
+    m_reset = named(new QPushButton(tr("&Сбросить"), this), "reset");
+    auto *close = named(new QPushButton(tr("&Закрыть"), this), "close");
     close->setDefault(true);
     connect(m_reset, &QPushButton::clicked, this, &ResultsDialog::resetClicked);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -85,7 +84,7 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
 
 QString ResultsDialog::boardTitle(BestResults::Board board)
 {
-    return board == BestResults::Small ? QStringLiteral("Малая доска 6 × 4") : QStringLiteral("Большая доска 8 × 6");
+    return board == BestResults::Small ? tr("Малая доска 6 × 4") : tr("Большая доска 8 × 6");
 }
 
 void ResultsDialog::setLatest(BestResults::Board board, const BestResults::Entry &entry)
@@ -141,7 +140,7 @@ void ResultsDialog::resetClicked()
     const BestResults::Board board = shownBoard();
     if (m_results.table(board).isEmpty())
         return;
-    if (!m_confirmation(this, QStringLiteral("Очистить таблицу «%1»?").arg(boardTitle(board))))
+    if (!m_confirmation(this, tr("Очистить таблицу «%1»?").arg(boardTitle(board))))
         return;
     Q_EMIT resetRequested(board);
     refresh();

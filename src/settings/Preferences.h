@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QString>
+
 // The player's choices that the 568-byte record has no room for. They live
 // in a file of their own beside it (PreferencesFile); a value the file lacks
 // keeps the default given here.
 struct Preferences
 {
     bool ColorMarks = false; // Игра ▸ Метки цветов: revealed tiles show their colour's mark
+    // The language of the interface from the next start, "ru" or "en";
+    // empty: never chosen, which is Russian whatever the desktop's locale.
+    QString Language;
 
     friend bool operator==(const Preferences &, const Preferences &) = default;
 };

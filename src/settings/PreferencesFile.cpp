@@ -5,6 +5,7 @@
 namespace {
 
 const QString ColorMarksKey = QStringLiteral("colorMarks");
+const QString LanguageKey = QStringLiteral("language");
 
 } // namespace
 
@@ -26,6 +27,7 @@ Preferences PreferencesFile::load() const
     const QJsonValue marks = object.value(ColorMarksKey);
     if (marks.isBool())
         preferences.ColorMarks = marks.toBool();
+    preferences.Language = object.value(LanguageKey).toString();
     return preferences;
 }
 
@@ -33,5 +35,7 @@ void PreferencesFile::store(const Preferences &preferences) const
 {
     QJsonObject object = stored();
     object.insert(ColorMarksKey, preferences.ColorMarks);
+    if (!preferences.Language.isEmpty())
+        object.insert(LanguageKey, preferences.Language);
     m_file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }

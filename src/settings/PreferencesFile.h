@@ -7,7 +7,7 @@
 #include <QString>
 
 // The preferences file "Preferences.json", in the folder of "DbData": one
-// JSON object, a key per preference, e.g. {"colorMarks": true}. Keys this
+// JSON object, a key per preference, e.g. {"colorMarks": true, "language": "en"}. Keys this
 // version does not know are kept when it stores, so a newer version's
 // choices survive a run of an older one.
 class PreferencesFile

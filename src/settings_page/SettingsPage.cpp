@@ -70,27 +70,27 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     Panel6 = makeGroup(this, "Panel6", 148, 129);
     Panel7 = makeGroup(this, "Panel7", 286, 50);
 
-    p1 = makeSample(Panel5, "p1", QStringLiteral("Одноцветные панельки"), {13, 11, 186, 109},
+    p1 = makeSample(Panel5, "p1", tr("Одноцветные панельки"), {13, 11, 186, 109},
                     bvRaised, 2, clSilver);
-    Button3 = makeButton(Panel5, "Button3", QStringLiteral("Внутренняя рамка"), {210, 11, 186, 31});
-    Button4 = makeButton(Panel5, "Button4", QStringLiteral("Внешняя рамка"), {210, 50, 186, 31});
-    Panel9 = makeField(Panel5, "Panel9", QStringLiteral("  Глубина рамок"), 1, 10,
+    Button3 = makeButton(Panel5, "Button3", tr("Внутренняя рамка"), {210, 11, 186, 31});
+    Button4 = makeButton(Panel5, "Button4", tr("Внешняя рамка"), {210, 50, 186, 31});
+    Panel9 = makeField(Panel5, "Panel9", tr("  Глубина рамок"), 1, 10,
                       QStringLiteral("10"), {210, 90, 186, 30});
-    Button6 = makeButton(Panel5, "Button6", QStringLiteral("Цвет панелек"), {407, 11, 186, 31});
-    Button1 = makeButton(Panel5, "Button1", QStringLiteral("Цвет фона"), {407, 50, 188, 31});
-    Panel4 = makeField(Panel5, "Panel4", QStringLiteral("  Между панелями"), 0, 15,
+    Button6 = makeButton(Panel5, "Button6", tr("Цвет панелек"), {407, 11, 186, 31});
+    Button1 = makeButton(Panel5, "Button1", tr("Цвет фона"), {407, 50, 188, 31});
+    Panel4 = makeField(Panel5, "Panel4", tr("  Между панелями"), 0, 15,
                       QStringLiteral("1"), {407, 90, 186, 30});
 
-    p11 = makeSample(Panel6, "p11", QStringLiteral("Цветные панельки"), {13, 10, 186, 109},
+    p11 = makeSample(Panel6, "p11", tr("Цветные панельки"), {13, 10, 186, 109},
                      bvLowered, 3, clRed);
-    Button10 = makeButton(Panel6, "Button10", QStringLiteral("Внутренняя рамка"), {210, 10, 186, 31});
-    Button11 = makeButton(Panel6, "Button11", QStringLiteral("Внешняя рамка"), {210, 49, 186, 31});
-    Panel10 = makeField(Panel6, "Panel10", QStringLiteral("  Глубина рамок"), 1, 10,
+    Button10 = makeButton(Panel6, "Button10", tr("Внутренняя рамка"), {210, 10, 186, 31});
+    Button11 = makeButton(Panel6, "Button11", tr("Внешняя рамка"), {210, 49, 186, 31});
+    Panel10 = makeField(Panel6, "Panel10", tr("  Глубина рамок"), 1, 10,
                        QStringLiteral("3"), {210, 89, 186, 30});
 
-    Button9 = makeButton(Panel7, "Button9", QStringLiteral("По умолчанию"), {12, 11, 186, 31});
-    Button14 = makeButton(Panel7, "Button14", QStringLiteral("Отмена"), {209, 11, 186, 31});
-    Button13 = makeButton(Panel7, "Button13", QStringLiteral("Применить"), {406, 11, 186, 31});
+    Button9 = makeButton(Panel7, "Button9", tr("По умолчанию"), {12, 11, 186, 31});
+    Button14 = makeButton(Panel7, "Button14", tr("Отмена"), {209, 11, 186, 31});
+    Button13 = makeButton(Panel7, "Button13", tr("Применить"), {406, 11, 186, 31});
 
     // A zero-sized display for the music: pictures of a sound file go nowhere.
     VideoPanel = named(new TPanel(this), "VideoPanel");
@@ -103,23 +103,21 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     // What a screen reader speaks: the captions painted beside the fields
     // are no labels, and the two groups' buttons read alike without the
     // group they belong to.
-    const QString concealed = QStringLiteral(" одноцветных панелек");
-    const QString revealed = QStringLiteral(" цветных панелек");
-    Edit4->setAccessibleName(QStringLiteral("Глубина рамок") + concealed);
-    Edit5->setAccessibleName(QStringLiteral("Глубина рамок") + revealed);
-    Edit1->setAccessibleName(QStringLiteral("Между панелями"));
-    Button3->setAccessibleName(Button3->text() + concealed);
-    Button4->setAccessibleName(Button4->text() + concealed);
-    Button10->setAccessibleName(Button10->text() + revealed);
-    Button11->setAccessibleName(Button11->text() + revealed);
-    Button6->setAccessibleName(QStringLiteral("Цвет одноцветных панелек"));
+    Edit4->setAccessibleName(tr("Глубина рамок одноцветных панелек"));
+    Edit5->setAccessibleName(tr("Глубина рамок цветных панелек"));
+    Edit1->setAccessibleName(tr("Между панелями"));
+    Button3->setAccessibleName(tr("Внутренняя рамка одноцветных панелек"));
+    Button4->setAccessibleName(tr("Внешняя рамка одноцветных панелек"));
+    Button10->setAccessibleName(tr("Внутренняя рамка цветных панелек"));
+    Button11->setAccessibleName(tr("Внешняя рамка цветных панелек"));
+    Button6->setAccessibleName(tr("Цвет одноцветных панелек"));
     for (QPushButton *b : {Button3, Button4, Button10, Button11})
-        b->setAccessibleDescription(QStringLiteral("Меняет вид рамки по кругу"));
+        b->setAccessibleDescription(tr("Меняет вид рамки по кругу"));
     for (QPushButton *b : {Button6, Button1})
-        b->setAccessibleDescription(QStringLiteral("Открывает выбор цвета"));
-    p1->setAccessibleName(QStringLiteral("Образец: ") + p1->Caption());
-    p11->setAccessibleName(QStringLiteral("Образец: ") + p11->Caption());
-    setAccessibleName(QStringLiteral("Настройки"));
+        b->setAccessibleDescription(tr("Открывает выбор цвета"));
+    p1->setAccessibleName(tr("Образец: Одноцветные панельки"));
+    p11->setAccessibleName(tr("Образец: Цветные панельки"));
+    setAccessibleName(tr("Настройки"));
     Panel5->setAccessibleName(p1->Caption());
     Panel6->setAccessibleName(p11->Caption());
     for (NumberField *field : {Panel9, Panel10, Panel4})

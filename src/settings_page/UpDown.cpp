@@ -14,8 +14,8 @@ UpDown::UpDown(QLineEdit *associate, int min, int max, QWidget *parent)
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
     // Arrows have no text for a screen reader to speak.
-    m_up->setAccessibleName(QStringLiteral("Больше"));
-    m_down->setAccessibleName(QStringLiteral("Меньше"));
+    m_up->setAccessibleName(tr("Больше"));
+    m_down->setAccessibleName(tr("Меньше"));
     for (QToolButton *b : {m_up, m_down}) {
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);

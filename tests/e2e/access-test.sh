@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The board as a screen reader reads it: a session bus of its own with the
+# The game as a screen reader reads it: a session bus of its own with the
 # accessibility bus on it, the X server of with-display.sh, and a real
 # AT-SPI client. Exits 77, which CTest counts as skipped, when a package is
 # missing.
@@ -17,4 +17,5 @@ if ! /usr/bin/python3 -c 'import pyatspi' >/dev/null 2>&1; then
     echo "SKIP: pyatspi is missing (./test.sh installs python3-pyatspi)"
     exit 77
 fi
-exec dbus-run-session -- "$here/with-display.sh" /usr/bin/python3 "$here/tst_e2e_access.py" "$1"
+# The client script: the second argument, else the board's test.
+exec dbus-run-session -- "$here/with-display.sh" /usr/bin/python3 "$here/${2:-tst_e2e_access.py}" "$1"

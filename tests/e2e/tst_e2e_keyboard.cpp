@@ -23,14 +23,15 @@ QImage screen()
 }
 
 // Игра ▸ Рекорды… from the keyboard: Alt to the menu bar, Return opens the
-// Game menu on its first item, Up wraps to Выход and Up again passes the
-// separator to Рекорды…. Returns the dialog's client area as it shows,
-// empty if it did not.
+// Game menu on its first item, and five times Down reaches the sixth,
+// Рекорды…. Returns the dialog's client area as it shows, empty if it did
+// not.
 QImage openResults(Desktop &desktop)
 {
     Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150"),
-                                             QStringLiteral("alt"), QStringLiteral("Return"), QStringLiteral("Up"),
-                                             QStringLiteral("Up"), QStringLiteral("Return")});
+                                             QStringLiteral("alt"), QStringLiteral("Return"), QStringLiteral("Down"),
+                                             QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
+                                             QStringLiteral("Down"), QStringLiteral("Return")});
     QString dialog;
     if (!Desktop::waitFor([&] { return !(dialog = desktop.windowNamed(QStringLiteral("Рекорды"))).isEmpty(); }))
         return {};

@@ -10,6 +10,18 @@
 
 #include <sys/stat.h>
 
+namespace {
+
+Preferences choices(bool marks, const QString &language = {})
+{
+    Preferences p;
+    p.ColorMarks = marks;
+    p.Language = language;
+    return p;
+}
+
+} // namespace
+
 class tst_PreferencesFile : public QObject
 {
     Q_OBJECT
@@ -42,16 +54,20 @@ void tst_PreferencesFile::roundTripKeepsWhatItDoesNotKnow()
     const PreferencesFile file(m_dir.path());
     QCOMPARE(file.load(), Preferences{});
     QVERIFY(!Preferences{}.ColorMarks);
-    file.store({true});
+    file.store(choices(true));
     QVERIFY(file.load().ColorMarks);
     QCOMPARE(QJsonDocument::fromJson(read()).object().value(QStringLiteral("colorMarks")), QJsonValue(true));
 
     // A newer version's choices outlive a store by this one.
     write(R"({"colorMarks": true, "sound": {"volume": 7}})");
-    file.store({false});
+    file.store(choices(false));
     QVERIFY(!file.load().ColorMarks);
     const QJsonObject stored = QJsonDocument::fromJson(read()).object();
     QCOMPARE(stored.value(QStringLiteral("sound")).toObject().value(QStringLiteral("volume")), QJsonValue(7));
+    // The language chosen comes back; a store that names none keeps it.
+    file.store(choices(false, QStringLiteral("en")));
+    file.store(choices(true));
+    QCOMPARE(file.load(), choices(true, QStringLiteral("en")));
     // Nothing is left beside it.
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QString::fromLatin1(PreferencesFile::FileName)});
@@ -66,6 +82,7 @@ void tst_PreferencesFile::damagedFilesGiveTheDefaults_data()
     QTest::newRow("an array") << QByteArray("[true]");
     QTest::newRow("a string for the choice") << QByteArray(R"({"colorMarks": "true"})");
     QTest::newRow("a number for the choice") << QByteArray(R"({"colorMarks": 1})");
+    QTest::newRow("a number for the language") << QByteArray(R"({"language": 7})");
     QTest::newRow("binary") << QByteArray("\x00\xff{\"colorMarks\":true}", 21);
     QByteArray huge = R"({"colorMarks": true, "pad": ")";
     huge += QByteArray(PreferencesFile::MaxBytes, 'x') + "\"}";
@@ -81,7 +98,7 @@ void tst_PreferencesFile::damagedFilesGiveTheDefaults()
     QCOMPARE(PreferencesFile(m_dir.path()).load(), Preferences{});
     // Loading leaves the file alone; the next store replaces it.
     QCOMPARE(read(), contents);
-    PreferencesFile(m_dir.path()).store({true});
+    PreferencesFile(m_dir.path()).store(choices(true));
     QVERIFY(PreferencesFile(m_dir.path()).load().ColorMarks);
 }
 
@@ -93,7 +110,7 @@ void tst_PreferencesFile::aFolderThatCannotBeWritten()
     const PreferencesFile file(m_dir.path());
     QCOMPARE(file.load(), Preferences{});
     try {
-        file.store({true});
+        file.store(choices(true));
         QFAIL("stored into a folder");
     } catch (const IoError &e) {
         QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("File access denied"));
@@ -104,7 +121,7 @@ void tst_PreferencesFile::aFolderThatCannotBeWritten()
 
     // A folder that has gone.
     const PreferencesFile gone(m_dir.filePath(QStringLiteral("gone")));
-    QVERIFY_THROWS_EXCEPTION(IoError, gone.store({true}));
+    QVERIFY_THROWS_EXCEPTION(IoError, gone.store(choices(true)));
     QCOMPARE(gone.load(), Preferences{});
 }
 
