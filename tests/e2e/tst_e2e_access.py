@@ -15,43 +15,15 @@ import tempfile
 import time
 
 import pyatspi
-from gi.repository import GLib
+
+from atspi_client import fail, find_app, pump
 
 binary = sys.argv[1]
 events = []
 
 
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
-def pump(seconds, until):
-    """Runs the client's events for up to seconds, until the condition holds."""
-    context = GLib.MainContext.default()
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.iteration(False):
-            pass
-        found = until()
-        if found:
-            return found
-        time.sleep(0.02)
-    return until()
-
-
 def key(name):
     subprocess.run(["xdotool", "key", name], check=True)
-
-
-def find_app(pid):
-    for app in pyatspi.Registry.getDesktop(0):
-        try:
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except GLib.Error:
-            pass
-    return None
 
 
 def cell_event(kinds, row, col, name=None):
