@@ -257,6 +257,17 @@
     </message>
 </context>
 <context>
+    <name>ResultsKeeper</name>
+    <message>
+        <source>Рекорд: %1-е место на малой доске</source>
+        <translation>Best result: place %1 on the small board</translation>
+    </message>
+    <message>
+        <source>Рекорд: %1-е место на большой доске</source>
+        <translation>Best result: place %1 on the large board</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>Одноцветные панельки</source>
@@ -412,14 +423,6 @@
     <message>
         <source>%1 — игра в цветные пары.</source>
         <translation>%1 — a game of colour pairs.</translation>
-    </message>
-    <message>
-        <source>Рекорд: %1-е место на малой доске</source>
-        <translation>Best result: place %1 on the small board</translation>
-    </message>
-    <message>
-        <source>Рекорд: %1-е место на большой доске</source>
-        <translation>Best result: place %1 on the large board</translation>
     </message>
     <message>
         <source>Тилими %1</source>

@@ -14,17 +14,23 @@ def fail(message):
 
 
 def pump(seconds, until):
-    """Runs the client's events for up to seconds, until the condition holds."""
+    """Runs the client's events for up to seconds, until the condition holds.
+    An object that went away while the condition read it makes it false."""
+    def holds():
+        try:
+            return until()
+        except GLib.Error:
+            return None
     context = GLib.MainContext.default()
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         while context.iteration(False):
             pass
-        found = until()
+        found = holds()
         if found:
             return found
         time.sleep(0.02)
-    return until()
+    return holds()
 
 
 def find_app(pid):

@@ -67,20 +67,27 @@ def session(language_item, words):
     """Starts the game, reads everything a player meets in it, then chooses
     language_item in Игра ▸ Язык and leaves through the Game menu's exit.
     words are the game's own names for the menu, the settings page, the
-    picture page, the results' item and dialog, Reset, No (Qt's own), Close
-    and Exit."""
+    picture page, the results' item and dialog, Reset, No (Qt's own), Close,
+    Exit and Apply (on the settings page)."""
     game = subprocess.Popen([os.path.join(folder, "tilimi")], cwd=folder, env=env)
     try:
         app = pump(15, lambda: find_app(game.pid))
         if app is None:
             fail("the game did not appear on the accessibility bus")
-        menu, settings, picture, results, title, reset, no, close, leave = words
+        menu, settings, picture, results, title, reset, no, close, leave, apply = words
         pump(5, lambda: named(app, menu))
         seen = texts(app)  # the menus and the game page
-        press(app, settings)
-        if not pump(5, lambda: pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)):
+        # Read until the page is there whole, its last button included. The
+        # start-up's second pass, 220 ms in, goes back to the game page: a
+        # press before it is pressed again.
+        for _ in range(5):
+            press(app, settings)
+            page = pump(3, lambda: [t for t in [texts(app)] if ("push button", apply) in t])
+            if page:
+                break
+        else:
             fail("the settings page did not show")
-        seen |= texts(app)
+        seen |= page[0]
         press(app, picture)
         if not pump(5, lambda: pyatspi.findDescendant(app, lambda a: a.name == picture and a.getRole() != pyatspi.ROLE_MENU_ITEM
                                                       and a.getState().contains(pyatspi.STATE_SHOWING))):
@@ -113,8 +120,8 @@ def session(language_item, words):
             game.wait()
 
 
-RUSSIAN = ("Игра", "Настройки", "Мандала", "Рекорды…", "Рекорды", "Сбросить", "Нет", "Закрыть", "Выход")
-ENGLISH = ("Game", "Settings", "Mandala", "Best results…", "Best results", "Reset", "No", "Close", "Exit")
+RUSSIAN = ("Игра", "Настройки", "Мандала", "Рекорды…", "Рекорды", "Сбросить", "Нет", "Закрыть", "Выход", "Применить")
+ENGLISH = ("Game", "Settings", "Mandala", "Best results…", "Best results", "Reset", "No", "Close", "Exit", "Apply")
 try:
     start = time.monotonic()
     russian = session("English", RUSSIAN)
