@@ -1,5 +1,6 @@
 #include "LanguageMenu.h"
 
+#include "PreferencesKeeper.h"
 #include "Translation.h"
 #include "base/Messages.h"
 #include "base/ObjectName.h"
@@ -7,11 +8,11 @@
 #include <QActionGroup>
 #include <QMenu>
 
-LanguageMenu::LanguageMenu(QMenu *menu, QAction *before, const QString &chosen, Store store)
+LanguageMenu::LanguageMenu(QMenu *menu, const QString &chosen, PreferencesKeeper &preferences)
     : QObject(menu), m_menu(new QMenu(tr("Язык (Language)"), menu)), m_items(new QActionGroup(this))
 {
     m_menu->setObjectName(QStringLiteral("language"));
-    menu->insertMenu(before, m_menu);
+    menu->addMenu(m_menu);
     const QString checked = Translation::languages().contains(chosen) ? chosen : Translation::Russian;
     for (const QString &language : Translation::languages()) {
         QAction *item = m_menu->addAction(Translation::nativeName(language));
@@ -24,9 +25,11 @@ LanguageMenu::LanguageMenu(QMenu *menu, QAction *before, const QString &chosen, 
     m_menu->addSeparator();
     named(m_menu->addAction(tr("Язык сменится при следующем запуске игры")), "note")->setEnabled(false);
     // The check stays on the new choice even where it could not be stored:
-    // the box says why it will not be remembered.
-    connect(m_items, &QActionGroup::triggered, this, [store = std::move(store)](QAction *item) {
-        Messages::guard([&] { store(item->data().toString()); });
+    // the keeper says why it will not be remembered.
+    connect(m_items, &QActionGroup::triggered, this, [&preferences](QAction *item) {
+        Messages::guard([&] {
+            preferences.change([&](Preferences &p) { p.Language = item->data().toString(); });
+        });
     });
 }
 

@@ -3,24 +3,22 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
+class PreferencesKeeper;
 class QAction;
 class QActionGroup;
 class QMenu;
 
 // Игра ▸ Язык (Language): an item per language, named in that language, the
 // chosen one checked, and a note that a choice takes effect at the next
-// start. A choice is handed to store at once; the texts of this run stay.
+// start. A choice is stored in the preferences at once; the texts of this
+// run stay as they are.
 class LanguageMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    using Store = std::function<void(const QString &language)>;
-
-    // The submenu goes into menu before `before` (null: at its end).
-    LanguageMenu(QMenu *menu, QAction *before, const QString &chosen, Store store);
+    // The submenu goes at the end of menu; chosen is the language in force.
+    LanguageMenu(QMenu *menu, const QString &chosen, PreferencesKeeper &preferences);
 
     QMenu *menu() const { return m_menu; }
     // The item of a language, null for one the game does not speak.

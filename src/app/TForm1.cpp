@@ -105,9 +105,7 @@ void TForm1::createMenus()
     m_colorMarks = named(MnGame1->addAction(tr("Метки цветов")), "colorMarks");
     m_colorMarks->setCheckable(true);
     N25 = named(MnGame1->addAction(tr("&Рекорды…")), "N25");
-    new LanguageMenu(MnGame1, nullptr, m_env.language, [this](const QString &language) {
-        m_preferences.change([&](Preferences &p) { p.Language = language; });
-    });
+    new LanguageMenu(MnGame1, m_env.language, m_preferences);
     MnGame1->addSeparator();
     N5 = named(MnGame1->addAction(tr("Выход")), "N5");
     N6 = named(bar->addAction(tr("&Настройки")), "N6");
