@@ -17,7 +17,17 @@ void MenuBarKey::open()
     // reached with the arrows.
     for (QAction *item : m_bar->actions()) {
         if (item->isVisible() && item->isEnabled() && item->menu()) {
+            // The bar keeps the item it showed last as its current one after
+            // Escape, and would take a second F10 for no change.
+            m_bar->setActiveAction(nullptr);
             m_bar->setActiveAction(item);
+            // With its first item current, as Alt and the letter open it.
+            for (QAction *entry : item->menu()->actions()) {
+                if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator()) {
+                    item->menu()->setActiveAction(entry);
+                    break;
+                }
+            }
             return;
         }
     }

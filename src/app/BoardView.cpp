@@ -284,13 +284,16 @@ void BoardView::speak()
             const QString name = tileName(r, c);
             if (name == spoken.name)
                 continue;
-            // A tile that was up and is gone went with its pair.
+            // A tile of the board in play that was there and is gone went
+            // with its pair; its turn may have come in the same burst, on a
+            // busy machine.
             const Palette::Entry *entry = Palette::find(t.PairColor);
-            if (spoken.up && !t.Visible && entry && !pairs.contains(Palette::name(*entry)))
+            if (spoken.present && !t.Visible && r <= rows() && c <= cols() && entry
+                && !pairs.contains(Palette::name(*entry)))
                 pairs << Palette::name(*entry);
             concealed += t.Visible && !t.FaceUp;
             cueChanged |= cueOn(r, c);
-            spoken = {name, t.Visible && t.FaceUp};
+            spoken = {name, t.Visible};
             // A reader keeps what it read of an object: a tile whose name
             // changed becomes a new object, read afresh (Orca 43 ignores
             // name changes of table cells and reads its old copy).

@@ -115,7 +115,7 @@ private:
     struct Spoken
     {
         QString name;
-        bool up = false; // revealed
+        bool present = false; // not yet gone with its pair
     };
     std::array<std::array<Spoken, Game::MaxCols>, Game::MaxRows> m_spoken;
     bool m_speakDue = false;
