@@ -169,10 +169,13 @@ try:
                 time.sleep(0.03)
         fail("the tile at %d, %d turned without a word" % (row, col))
 
-    # Down from the first row speaks the one tile below, not the row.
+    # Down from the first row speaks the one tile below, not the row; an
+    # arrow against the edge says so.
     go(2, 1)
     go(1, 1)
-    print("%.1f s: Down speaks one tile" % (time.monotonic() - start))
+    key("Up")
+    ear.wait(lambda line: "Край поля" in line, what="word of the edge")
+    print("%.1f s: Down speaks one tile, Up at the edge says so" % (time.monotonic() - start))
 
     gone = []
     seen = {}  # colour -> where the other tile of it lies, until the pair goes
