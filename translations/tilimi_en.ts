@@ -35,14 +35,22 @@
         <translation>%1, row %2, column %3</translation>
     </message>
     <message>
-        <source>Пара убрана: %1</source>
-        <translation>Pair removed: %1</translation>
+        <source>Край поля</source>
+        <translation>Edge of the board</translation>
+    </message>
+    <message>
+        <source>Пара убрана: %1.</source>
+        <translation>Pair removed: %1.</translation>
+    </message>
+    <message>
+        <source>Новая раскладка, %1 на %2.</source>
+        <translation>A new deal, %1 by %2.</translation>
     </message>
     <message numerus="yes">
-        <source>Победа: время %1, нажатий %n</source>
+        <source>Победа: время %1, нажатий %n.</source>
         <translation>
-            <numerusform>Won: time %1, %n press</numerusform>
-            <numerusform>Won: time %1, %n presses</numerusform>
+            <numerusform>Won: time %1, %n press.</numerusform>
+            <numerusform>Won: time %1, %n presses.</numerusform>
         </translation>
     </message>
 </context>
@@ -255,6 +263,10 @@
         <source>Очистить таблицу «%1»?</source>
         <translation>Clear the table “%1”?</translation>
     </message>
+    <message>
+        <source>%1: %2, новый рекорд</source>
+        <translation>%1: %2, a new best result</translation>
+    </message>
 </context>
 <context>
     <name>ResultsKeeper</name>
@@ -326,22 +338,6 @@
         <translation>Gap between tiles</translation>
     </message>
     <message>
-        <source>Внутренняя рамка одноцветных панелек</source>
-        <translation>Inner bevel of plain tiles</translation>
-    </message>
-    <message>
-        <source>Внешняя рамка одноцветных панелек</source>
-        <translation>Outer bevel of plain tiles</translation>
-    </message>
-    <message>
-        <source>Внутренняя рамка цветных панелек</source>
-        <translation>Inner bevel of coloured tiles</translation>
-    </message>
-    <message>
-        <source>Внешняя рамка цветных панелек</source>
-        <translation>Outer bevel of coloured tiles</translation>
-    </message>
-    <message>
         <source>Цвет одноцветных панелек</source>
         <translation>Colour of plain tiles</translation>
     </message>
@@ -364,6 +360,38 @@
     <message>
         <source>Настройки</source>
         <translation>Settings</translation>
+    </message>
+    <message>
+        <source>выпуклая</source>
+        <translation>raised</translation>
+    </message>
+    <message>
+        <source>вдавленная</source>
+        <translation>lowered</translation>
+    </message>
+    <message>
+        <source>плоская</source>
+        <translation>flat</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Внутренняя рамка одноцветных панелек: %1</source>
+        <translation>Inner bevel of plain tiles: %1</translation>
+    </message>
+    <message>
+        <source>Внешняя рамка одноцветных панелек: %1</source>
+        <translation>Outer bevel of plain tiles: %1</translation>
+    </message>
+    <message>
+        <source>Внутренняя рамка цветных панелек: %1</source>
+        <translation>Inner bevel of coloured tiles: %1</translation>
+    </message>
+    <message>
+        <source>Внешняя рамка цветных панелек: %1</source>
+        <translation>Outer bevel of coloured tiles: %1</translation>
     </message>
 </context>
 <context>

@@ -4,11 +4,11 @@
 <context>
     <name>BoardView</name>
     <message numerus="yes">
-        <source>Победа: время %1, нажатий %n</source>
+        <source>Победа: время %1, нажатий %n.</source>
         <translation>
-            <numerusform>Победа: время %1, нажатий %n</numerusform>
-            <numerusform>Победа: время %1, нажатий %n</numerusform>
-            <numerusform>Победа: время %1, нажатий %n</numerusform>
+            <numerusform>Победа: время %1, нажатий %n.</numerusform>
+            <numerusform>Победа: время %1, нажатий %n.</numerusform>
+            <numerusform>Победа: время %1, нажатий %n.</numerusform>
         </translation>
     </message>
 </context>

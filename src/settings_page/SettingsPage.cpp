@@ -106,10 +106,6 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     Edit4->setAccessibleName(tr("Глубина рамок одноцветных панелек"));
     Edit5->setAccessibleName(tr("Глубина рамок цветных панелек"));
     Edit1->setAccessibleName(tr("Между панелями"));
-    Button3->setAccessibleName(tr("Внутренняя рамка одноцветных панелек"));
-    Button4->setAccessibleName(tr("Внешняя рамка одноцветных панелек"));
-    Button10->setAccessibleName(tr("Внутренняя рамка цветных панелек"));
-    Button11->setAccessibleName(tr("Внешняя рамка цветных панелек"));
     Button6->setAccessibleName(tr("Цвет одноцветных панелек"));
     for (QPushButton *b : {Button3, Button4, Button10, Button11})
         b->setAccessibleDescription(tr("Меняет вид рамки по кругу"));
@@ -123,11 +119,13 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     for (NumberField *field : {Panel9, Panel10, Panel4})
         field->setAccessibleName(field->Caption().trimmed());
 
-    const auto cycle = [](TPanel *sample, bool inner) {
+    nameFrames();
+    const auto cycle = [this](TPanel *sample, bool inner) {
         if (inner)
             sample->setBevelInner(nextBevel(sample->BevelInner()));
         else
             sample->setBevelOuter(nextBevel(sample->BevelOuter()));
+        nameFrames();
     };
     connect(Button3, &QPushButton::clicked, this, [this, cycle] { cycle(p1, true); });
     connect(Button4, &QPushButton::clicked, this, [this, cycle] { cycle(p1, false); });
@@ -160,6 +158,31 @@ TBevelCut SettingsPage::nextBevel(TBevelCut cut)
     }
 }
 
+QString SettingsPage::bevelName(TBevelCut cut)
+{
+    switch (cut) {
+    case bvRaised:
+        return tr("выпуклая");
+    case bvLowered:
+        return tr("вдавленная");
+    case bvSpace:
+        return tr("плоская");
+    case bvNone:
+    default:
+        return tr("нет");
+    }
+}
+
+void SettingsPage::nameFrames()
+{
+    // A focused button whose name changes is spoken anew: a press says the
+    // frame it gave.
+    Button3->setAccessibleName(tr("Внутренняя рамка одноцветных панелек: %1").arg(bevelName(p1->BevelInner())));
+    Button4->setAccessibleName(tr("Внешняя рамка одноцветных панелек: %1").arg(bevelName(p1->BevelOuter())));
+    Button10->setAccessibleName(tr("Внутренняя рамка цветных панелек: %1").arg(bevelName(p11->BevelInner())));
+    Button11->setAccessibleName(tr("Внешняя рамка цветных панелек: %1").arg(bevelName(p11->BevelOuter())));
+}
+
 void SettingsPage::refresh(const TGameSettings &settings)
 {
     Panel4->setValue(settings.Gap);
@@ -173,6 +196,7 @@ void SettingsPage::showLooks(const TGameSettings &settings)
     ApplyPanelStyle(settings.HiddenStyle, *p1);
     p1->setColor(TColor(settings.HiddenColor));
     ApplyPanelStyle(settings.ShownStyle, *p11);
+    nameFrames();
 }
 
 void SettingsPage::readLooks(TGameSettings &settings) const
@@ -231,6 +255,17 @@ void SettingsPage::Button1Click()
         return;
     m_pending.BackColor = std::int32_t(fromQColor(color));
     setGroupColors(TColor(m_pending.BackColor));
+}
+
+void SettingsPage::focusInEvent(QFocusEvent *event)
+{
+    TPanel::focusInEvent(event);
+    for (QWidget *next = nextInFocusChain(); next != this && isAncestorOf(next); next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void SettingsPage::resizeEvent(QResizeEvent *event)

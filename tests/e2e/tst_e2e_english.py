@@ -109,7 +109,7 @@ def session(language_item, words):
         press(dialog, close, pyatspi.ROLE_PUSH_BUTTON)
         if not pump(5, lambda: named(app, title, pyatspi.ROLE_DIALOG) is None):
             fail("the results dialog did not close")
-        press(app, language_item)
+        press(app, language_item, None)  # a check item
         press(app, leave)
         if game.wait(15) != 0:
             fail("the game did not end cleanly")
