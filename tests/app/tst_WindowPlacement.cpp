@@ -1,6 +1,9 @@
 #include "app/WindowPlacement.h"
+#include "settings/TGameSettings.h"
 
+#include <QScreen>
 #include <QTest>
+#include <QWidget>
 
 // The rules that keep a stored placement reachable, on made-up screens.
 class tst_WindowPlacement : public QObject
@@ -10,6 +13,7 @@ class tst_WindowPlacement : public QObject
 private Q_SLOTS:
     void keptOnScreen_data();
     void keptOnScreen();
+    void restoresFromAMonitorThatIsGone();
 };
 
 void tst_WindowPlacement::keptOnScreen_data()
@@ -27,6 +31,10 @@ void tst_WindowPlacement::keptOnScreen_data()
     QTest::newRow("from a bigger monitor") << QRect(100, 100, 3000, 2000) << QRect(0, 24, 1280, 776);
     QTest::newRow("wider than the screen") << QRect(400, 100, 1500, 500) << QRect(0, 100, 1280, 500);
     QTest::newRow("off the second screen") << QRect(2000, -100, 500, 300) << QRect(1804, 0, 500, 300);
+    // Monitors that are gone: the window comes wholly onto the nearest screen.
+    QTest::newRow("gone, right") << QRect(2400, 300, 702, 525) << QRect(1602, 243, 702, 525);
+    QTest::newRow("gone, below") << QRect(100, 1500, 700, 500) << QRect(100, 300, 700, 500);
+    QTest::newRow("gone, bigger") << QRect(-3000, 0, 1400, 900) << QRect(0, 24, 1280, 776);
 }
 
 void tst_WindowPlacement::keptOnScreen()
@@ -37,5 +45,22 @@ void tst_WindowPlacement::keptOnScreen()
     QCOMPARE(WindowPlacement::keptOnScreen(stored, areas, 24), kept);
 }
 
-QTEST_APPLESS_MAIN(tst_WindowPlacement)
+void tst_WindowPlacement::restoresFromAMonitorThatIsGone()
+{
+    // Stored on a second monitor right of the only screen left: the size
+    // fits, so it stays, and the window lies wholly on the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget window;
+    WindowPlacement placement(&window, QRect(65, 41, 506, 320), QSize(200, 150));
+    TGameSettings settings;
+    settings.WinLeft = screen.right() + 420;
+    settings.WinTop = screen.top() + 80;
+    settings.WinWidth = screen.width() / 2 + 10;
+    settings.WinHeight = screen.height() / 2 + 10;
+    placement.restore(settings);
+    QCOMPARE(window.size(), QSize(settings.WinWidth, settings.WinHeight));
+    QVERIFY(screen.contains(QRect(window.pos(), window.size())));
+}
+
+QTEST_MAIN(tst_WindowPlacement)
 #include "tst_WindowPlacement.moc"
