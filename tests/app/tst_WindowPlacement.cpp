@@ -1,9 +1,6 @@
 #include "app/WindowPlacement.h"
-#include "settings/TGameSettings.h"
 
-#include <QScreen>
 #include <QTest>
-#include <QWidget>
 
 // The rules that keep a stored placement reachable, on made-up screens.
 class tst_WindowPlacement : public QObject
@@ -13,7 +10,6 @@ class tst_WindowPlacement : public QObject
 private Q_SLOTS:
     void keptOnScreen_data();
     void keptOnScreen();
-    void restoresFromAMonitorThatIsGone();
 };
 
 void tst_WindowPlacement::keptOnScreen_data()
@@ -45,22 +41,5 @@ void tst_WindowPlacement::keptOnScreen()
     QCOMPARE(WindowPlacement::keptOnScreen(stored, areas, 24), kept);
 }
 
-void tst_WindowPlacement::restoresFromAMonitorThatIsGone()
-{
-    // Stored on a second monitor right of the only screen left: the size
-    // fits, so it stays, and the window lies wholly on the screen.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QWidget window;
-    WindowPlacement placement(&window, QRect(65, 41, 506, 320), QSize(200, 150));
-    TGameSettings settings;
-    settings.WinLeft = screen.right() + 420;
-    settings.WinTop = screen.top() + 80;
-    settings.WinWidth = screen.width() / 2 + 10;
-    settings.WinHeight = screen.height() / 2 + 10;
-    placement.restore(settings);
-    QCOMPARE(window.size(), QSize(settings.WinWidth, settings.WinHeight));
-    QVERIFY(screen.contains(QRect(window.pos(), window.size())));
-}
-
-QTEST_MAIN(tst_WindowPlacement)
+QTEST_APPLESS_MAIN(tst_WindowPlacement)
 #include "tst_WindowPlacement.moc"
