@@ -63,6 +63,8 @@ public:
     QString announcement() const { return m_announcement; }
     // A press from an assistive technology: as the mouse presses a tile.
     void pressTile(int row, int col);
+    // Tells a listening screen reader the text: the one way the game speaks.
+    void announce(const QString &text);
 
     QSize clientSize() const override;
     TPanelStyle concealedStyle() const override;
@@ -90,7 +92,6 @@ private:
     // a pair that went, a board that was won.
     void speakSoon();
     void speak();
-    void announce(const QString &text);
     void hideCue();
     void placeCue();
 

@@ -2,6 +2,8 @@
 
 #include "BoardAccessible.h"
 #include "BoardView.h"
+#include "MatchScore.h"
+#include "OpponentMenu.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
 #include "base/ObjectName.h"
@@ -16,7 +18,9 @@
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QRandomGenerator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -53,8 +57,9 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.timeOfDay);
     m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
     m_music->setFirstFolder(m_env.firstMusicFolder);
+    startMatches();
     connect(m_board, &BoardView::tilePressed, this,
-            [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
+            [this](int row, int col) { Messages::guard([&] { m_match->press(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
     connect(m_game.get(), &Game::won, this, [this](const GameWin &win) { recordWin(win); });
     BoardAccessible::install(*m_board);
@@ -98,6 +103,8 @@ void TForm1::createMenus()
     m_colorMarks = named(MnGame1->addAction(QStringLiteral("Метки цветов")), "colorMarks");
     m_colorMarks->setCheckable(true);
     N25 = named(MnGame1->addAction(QStringLiteral("&Рекорды…")), "N25");
+    // Above Рекорды…, which stays the item above the separator.
+    m_opponents = new OpponentMenu(MnGame1, N25);
     MnGame1->addSeparator();
     N5 = named(MnGame1->addAction(QStringLiteral("Выход")), "N5");
     N6 = named(bar->addAction(QStringLiteral("&Настройки")), "N6");
@@ -154,6 +161,8 @@ void TForm1::startUp()
     m_results = ResultsFile(StartDir).load();
     m_preferences = PreferencesFile(StartDir).load();
     m_colorMarks->setChecked(m_preferences.ColorMarks);
+    m_opponents->setChosen(Match::Opponent(m_preferences.Opponent));
+    m_match->choose(Match::Opponent(m_preferences.Opponent));
     m_board->setMarksShown(m_preferences.ColorMarks);
     PendingSettings = Settings;
     m_placement->restore(Settings);
@@ -278,6 +287,7 @@ void TForm1::N25Click()
     BestResults::Board board = BestResults::Small;
     BestResults::boardOf(Settings.Cols, Settings.Rows, board);
     dialog->showBoard(board);
+    dialog->setTally(ResultsFile(StartDir).loadTally());
     connect(dialog, &ResultsDialog::resetRequested, this,
             [this](BestResults::Board b) { resetResults(b); });
     dialog->open();
@@ -286,7 +296,7 @@ void TForm1::N25Click()
 void TForm1::recordWin(const GameWin &win)
 {
     BestResults::Board board;
-    if (win.demonstration || !BestResults::boardOf(win.cols, win.rows, board))
+    if (win.demonstration || win.match || !BestResults::boardOf(win.cols, win.rows, board))
         return;
     const BestResults::Entry entry{win.elapsedMs, win.presses, QDateTime::currentDateTimeUtc()};
     const int place = m_results.add(board, entry);
@@ -298,6 +308,35 @@ void TForm1::recordWin(const GameWin &win)
                                .arg(board == BestResults::Small ? QStringLiteral("малой")
                                                                 : QStringLiteral("большой")));
     storeResults();
+}
+
+void TForm1::startMatches()
+{
+    // The computer's generator is seeded apart from the deal's, which the
+    // time of day alone decides.
+    m_match = new Match(*m_game, QRandomGenerator::global()->generate(), this);
+    new MatchScore(*m_match, *m_board, this);
+    // The computer waits while the player is away from the board.
+    m_match->setMayPlay([this] {
+        return !QApplication::activePopupWidget() && !QApplication::activeModalWidget()
+            && Panel2->isHidden() && PanelImage->isHidden();
+    });
+    connect(m_opponents, &OpponentMenu::chosen, this, [this](Match::Opponent opponent) {
+        m_match->choose(opponent);
+        m_preferences.Opponent = opponent;
+        Messages::guard([&] { PreferencesFile(StartDir).store(m_preferences); });
+    });
+    connect(m_match, &Match::ended, this, [this](Match::Outcome outcome) {
+        if (!Match::isComputer(m_match->opponent()))
+            return;
+        const ResultsFile file(StartDir);
+        MatchTally tally = file.loadTally();
+        tally.add(Match::strengthOf(m_match->opponent()),
+                  outcome == Match::Outcome::HomeWon  ? MatchTally::Won
+                  : outcome == Match::Outcome::AwayWon ? MatchTally::Lost
+                                                       : MatchTally::Drawn);
+        Messages::guard([&] { file.storeTally(tally); });
+    });
 }
 
 void TForm1::resetResults(BestResults::Board board)

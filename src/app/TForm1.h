@@ -15,6 +15,8 @@
 class BoardView;
 class Game;
 class GameTimer;
+class Match;
+class OpponentMenu;
 class Music;
 class PicturePage;
 class QAction;
@@ -72,6 +74,7 @@ public:
     const BestResults &results() const { return m_results; }
     const Preferences &preferences() const { return m_preferences; }
     Game &game() { return *m_game; }
+    Match &match() { return *m_match; }
     Music &music() { return *m_music; }
     BoardView &board() { return *m_board; }
     SettingsPage *settingsPage() const { return Panel2; }
@@ -93,6 +96,7 @@ private:
     void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
     void storeSettings(); // the placement into Settings, then Settings into "DbData"
     void recordWin(const GameWin &win);
+    void startMatches(); // the match against someone: its menu, its pauses, its results
     void resetResults(BestResults::Board board);
     void storeResults();
 
@@ -130,6 +134,8 @@ private:
     WindowPlacement *m_placement = nullptr;
     BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
+    Match *m_match = nullptr;
+    OpponentMenu *m_opponents = nullptr; // Игра ▸ Соперник
     std::unique_ptr<Music> m_music;
     bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
     BestResults m_results; // the best results, as "Results.json" holds them once stored

@@ -4,6 +4,8 @@
 #include "base/GameTimer.h"
 #include "base/Messages.h"
 #include "app/TForm1.h"
+#include "game/Match.h"
+#include "settings/PreferencesFile.h"
 #include "widgets/tcl.h"
 #include "music/Music.h"
 #include "picture/PicturePage.h"
@@ -26,6 +28,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void timerIntervals();
     void winsEnterTheResultsAndTheirFile();
     void resultsDialog();
+    void matchAgainstTheComputer();
 
 private:
     std::unique_ptr<TestWindow> m_f;
@@ -750,3 +754,69 @@ void tst_TForm1::resultsDialog()
 
 QTEST_MAIN(tst_TForm1)
 #include "tst_TForm1.moc"
+
+void tst_TForm1::matchAgainstTheComputer()
+{
+    auto w = m_f->start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTRY_VERIFY(!part<GameTimer>(w, "Timer2")->isEnabled()); // the second start-up pass
+    Game &g = w->game();
+    Match &match = w->match();
+    QAction *score = part<QAction>(w, "mtime");
+    QAction *state = part<QAction>(w, "mtimes");
+    // Chosen in the menu, stored at once, in force from the next deal.
+    part<QAction>(w, "computerStrong")->trigger();
+    QCOMPARE(PreferencesFile(m_f->dir.path()).load().Opponent, int(Match::ComputerStrong));
+    QVERIFY(!match.isOn());
+    part<QAction>(w, "N1")->trigger();
+    QVERIFY(match.isOn());
+    QCOMPARE(score->text(), QStringLiteral("Вы 0 : 0 Компьютер"));
+    QCOMPARE(state->text(), QStringLiteral("ваш ход"));
+
+    // The player misses with the mouse: the turn is the computer's, and
+    // the player's presses do nothing while it plays.
+    const QPoint a(1, 1);
+    const QPoint b = g.tile(1, 2).PairColor == g.tile(1, 1).PairColor ? QPoint(3, 1) : QPoint(2, 1);
+    QTest::mouseClick(w->board().tile(a.y(), a.x()), Qt::LeftButton);
+    QTRY_VERIFY(!g.busy());
+    QTest::mouseClick(w->board().tile(b.y(), b.x()), Qt::LeftButton);
+    QTRY_COMPARE(state->text(), QStringLiteral("ход компьютера"));
+    const int moves = g.MoveCount();
+    QTest::mouseClick(w->board().tile(4, 6), Qt::LeftButton);
+    QCOMPARE(g.MoveCount(), moves);
+
+    // A dialog open holds the computer; closed, it goes on.
+    QSignalSpy turned(&match, &Match::computerTurned);
+    part<QAction>(w, "N25")->trigger();
+    auto *dialog = w->findChild<ResultsDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->tallyTable()->item(2, 0)->text(), QStringLiteral("Сильный"));
+    QTest::qWait(1600);
+    QCOMPARE(turned.size(), 0);
+    dialog->accept();
+    QTRY_COMPARE_WITH_TIMEOUT(turned.size(), 1, 3000);
+    // What the computer remembers came only from tiles turned face up.
+    QVERIFY(match.computer()->remembers(a.y(), a.x()) && match.computer()->remembers(b.y(), b.x()));
+
+    // The rest of the board goes to the side whose turn it is: a match
+    // never enters the best results, and the tally counts the loss.
+    QTRY_VERIFY(!g.busy());
+    g.ConcealTilesInPlay(); // as Apply does: the turn starts afresh
+    m_f->winBoard(*w, 30);
+    QVERIFY(match.finished());
+    QCOMPARE(state->text(), QStringLiteral("выиграл компьютер"));
+    QCOMPARE(score->text(), QStringLiteral("Вы 0 : 12 Компьютер"));
+    QVERIFY(w->results().table(BestResults::Small).isEmpty());
+    QCOMPARE(ResultsFile(m_f->dir.path()).loadTally().counts[ComputerPlayer::Strong][MatchTally::Lost], 1);
+    // The next board is the computer's to open.
+    g.Timer4Timer();
+    QCOMPARE(match.turn(), Match::Away);
+
+    // The demonstration ends the match and clears its score.
+    part<QAction>(w, "N15")->trigger();
+    QVERIFY(!match.isOn());
+    QCOMPARE(score->text(), QString());
+    g.StopDemo();
+    QVERIFY(m_f->messages.texts.isEmpty());
+}

@@ -86,19 +86,12 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboardAndFindItInTheResults()
     const QImage first = screen();
 
     // The tiles' interiors, found by looking: the runs of silver.
-    const auto rows = Desktop::runsOf(first, {client.left() + 20, client.top()}, {0, 1}, client.height(), Silver);
-    QCOMPARE(rows.size(), 4);
-    const auto cols = Desktop::runsOf(first, {client.left(), client.top() + (rows[0].first + rows[0].second) / 2},
-                                      {1, 0}, client.width(), Silver);
-    QCOMPARE(cols.size(), 6);
-    QList<QRect> interiors;
-    for (const auto &r : rows)
-        for (const auto &c : cols)
-            interiors << QRect(client.left() + c.first, client.top() + r.first, c.second - c.first + 1,
-                               r.second - r.first + 1);
+    const QList<QRect> interiors = Desktop::tileInteriors(first, client, Silver);
+    QCOMPARE(interiors.size(), 24);
+    const int firstRowTop = interiors[0].top() - client.top();
     const auto centre = [&](const QImage &img, int i) { return img.pixel(interiors[i].center()); };
     const QRect results(client.left() + client.width() / 2, client.top() + 2, client.width() / 2 - 4,
-                        rows[0].first - 6);
+                        firstRowTop - 6);
     const int darkBefore = Desktop::darkPixels(first, results);
 
     // Screenshots until what is expected shows.
