@@ -1,5 +1,7 @@
 #include "OpponentMenu.h"
 
+#include "PreferencesKeeper.h"
+#include "base/Messages.h"
 #include "base/ObjectName.h"
 
 #include <QActionGroup>
@@ -34,4 +36,24 @@ OpponentMenu::OpponentMenu(QMenu *menu, QAction *before) : QObject(menu)
 void OpponentMenu::setChosen(Match::Opponent opponent)
 {
     m_items[opponent]->setChecked(true);
+}
+
+void OpponentMenu::serve(Match &match, PreferencesKeeper &preferences)
+{
+    m_match = &match;
+    m_preferences = &preferences;
+    connect(this, &OpponentMenu::chosen, this, [this](Match::Opponent opponent) {
+        m_match->choose(opponent);
+        // The choice holds for this run even where it cannot be stored; the
+        // box says why it will not be remembered.
+        Messages::guard([&] { m_preferences->change([opponent](Preferences &p) { p.Opponent = opponent; }); });
+    });
+}
+
+void OpponentMenu::restore()
+{
+    const int stored = m_preferences->preferences().Opponent;
+    const auto opponent = Match::Opponent(stored >= 0 && stored < Match::Opponents ? stored : Match::Nobody);
+    setChosen(opponent);
+    m_match->choose(opponent);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+class PreferencesKeeper;
 class QAction;
 class QMenu;
 
@@ -23,11 +24,18 @@ public:
     QMenu *menu() const { return m_menu; }
     QAction *item(Match::Opponent opponent) const { return m_items[opponent]; }
     void setChosen(Match::Opponent opponent);
+    // From now on a choice goes to the match and is stored at once among the
+    // preferences.
+    void serve(Match &match, PreferencesKeeper &preferences);
+    // The stored choice, checked and given to the match, as at start-up.
+    void restore();
 
 Q_SIGNALS:
     void chosen(Match::Opponent opponent);
 
 private:
     QMenu *m_menu;
+    Match *m_match = nullptr;
+    PreferencesKeeper *m_preferences = nullptr;
     std::array<QAction *, Match::Opponents> m_items{};
 };

@@ -13,19 +13,17 @@
 #include "music/Music.h"
 #include "picture/PicturePage.h"
 #include "results/ResultsDialog.h"
-#include "settings/ResultsFile.h"
-#include "settings/PreferencesFile.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QRandomGenerator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -34,11 +32,18 @@ namespace {
 const QRect DesignedPlacement(81, 51, 633, 400);
 const QSize DesignedMinimum(600, 400);
 
+Environment filled(Environment environment)
+{
+    environment.fillDefaults();
+    return environment;
+}
+
 } // namespace
 
-TForm1::TForm1(Environment environment) : m_env(std::move(environment))
+TForm1::TForm1(Environment environment)
+    : m_env(filled(std::move(environment))), m_preferences(m_env.programFolder)
 {
-    m_env.fillDefaults();
+    m_results = new ResultsKeeper(m_env.programFolder, this);
 
     setWindowTitle(title());
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
@@ -61,7 +66,8 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     connect(m_board, &BoardView::tilePressed, this,
             [this](int row, int col) { Messages::guard([&] { m_match->press(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
-    connect(m_game.get(), &Game::won, this, [this](const GameWin &win) { recordWin(win); });
+    connect(m_game.get(), &Game::won, m_results, &ResultsKeeper::recordWin);
+    connect(m_results, &ResultsKeeper::noteChanged, m_board, &BoardView::setResultNote);
     BoardAccessible::install(*m_board);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
@@ -158,12 +164,11 @@ void TForm1::startUp()
     QDir::setCurrent(StartDir);
     captureDefaults();
     Settings = SettingsFile(StartDir).load(DefaultSettings);
-    m_results = ResultsFile(StartDir).load();
-    m_preferences = PreferencesFile(StartDir).load();
-    m_colorMarks->setChecked(m_preferences.ColorMarks);
-    m_opponents->setChosen(Match::Opponent(m_preferences.Opponent));
-    m_match->choose(Match::Opponent(m_preferences.Opponent));
-    m_board->setMarksShown(m_preferences.ColorMarks);
+    m_results->load();
+    m_preferences.load();
+    m_colorMarks->setChecked(preferences().ColorMarks);
+    m_board->setMarksShown(preferences().ColorMarks);
+    m_opponents->restore();
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
@@ -262,8 +267,7 @@ void TForm1::colorMarksClick(bool shown)
     m_board->setMarksShown(shown);
     // The marks stay for this run even where the choice cannot be stored;
     // the box says why it will not be remembered.
-    m_preferences.ColorMarks = shown;
-    PreferencesFile(StartDir).store(m_preferences);
+    m_preferences.change([shown](Preferences &p) { p.ColorMarks = shown; });
 }
 
 void TForm1::N10Click()
@@ -280,34 +284,7 @@ void TForm1::N11Click()
 
 void TForm1::N25Click()
 {
-    auto *dialog = new ResultsDialog(m_results, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_latestResult)
-        dialog->setLatest(m_latestResult->first, m_latestResult->second);
-    BestResults::Board board = BestResults::Small;
-    BestResults::boardOf(Settings.Cols, Settings.Rows, board);
-    dialog->showBoard(board);
-    dialog->setTally(ResultsFile(StartDir).loadTally());
-    connect(dialog, &ResultsDialog::resetRequested, this,
-            [this](BestResults::Board b) { resetResults(b); });
-    dialog->open();
-}
-
-void TForm1::recordWin(const GameWin &win)
-{
-    BestResults::Board board;
-    if (win.demonstration || win.match || !BestResults::boardOf(win.cols, win.rows, board))
-        return;
-    const BestResults::Entry entry{win.elapsedMs, win.presses, QDateTime::currentDateTimeUtc()};
-    const int place = m_results.add(board, entry);
-    if (place == 0)
-        return;
-    m_latestResult = {board, entry};
-    m_board->setResultNote(QStringLiteral("Рекорд: %1-е место на %2 доске")
-                               .arg(place)
-                               .arg(board == BestResults::Small ? QStringLiteral("малой")
-                                                                : QStringLiteral("большой")));
-    storeResults();
+    m_results->showDialog(Settings.Cols, Settings.Rows);
 }
 
 void TForm1::startMatches()
@@ -321,49 +298,8 @@ void TForm1::startMatches()
         return !QApplication::activePopupWidget() && !QApplication::activeModalWidget()
             && Panel2->isHidden() && PanelImage->isHidden();
     });
-    connect(m_opponents, &OpponentMenu::chosen, this, [this](Match::Opponent opponent) {
-        m_match->choose(opponent);
-        m_preferences.Opponent = opponent;
-        Messages::guard([&] { PreferencesFile(StartDir).store(m_preferences); });
-    });
-    connect(m_match, &Match::ended, this, [this](Match::Outcome outcome) {
-        if (!Match::isComputer(m_match->opponent()))
-            return;
-        const ResultsFile file(StartDir);
-        MatchTally tally = file.loadTally();
-        tally.add(Match::strengthOf(m_match->opponent()),
-                  outcome == Match::Outcome::HomeWon  ? MatchTally::Won
-                  : outcome == Match::Outcome::AwayWon ? MatchTally::Lost
-                                                       : MatchTally::Drawn);
-        Messages::guard([&] { file.storeTally(tally); });
-    });
-}
-
-void TForm1::resetResults(BestResults::Board board)
-{
-    m_results.reset(board);
-    if (m_latestResult && m_latestResult->first == board)
-        m_latestResult.reset();
-    storeResults();
-}
-
-void TForm1::storeResults()
-{
-    // The results are stored the moment they change: Выход stores nothing,
-    // and a result once shown must outlive it. A failure leaves them in
-    // play, to be stored with the next change.
-    try {
-        ResultsFile(StartDir).store(m_results);
-        m_resultsUnstored = false;
-    } catch (const std::exception &e) {
-        if (m_resultsUnstored)
-            return;
-        m_resultsUnstored = true;
-        // Told after the game's handler has ended, so the box holds up
-        // nothing of the win.
-        const QString text = QString::fromUtf8(e.what());
-        QMetaObject::invokeMethod(this, [text] { Messages::show(text); }, Qt::QueuedConnection);
-    }
+    m_opponents->serve(*m_match, m_preferences);
+    m_results->countMatches(*m_match);
 }
 
 void TForm1::Load()
