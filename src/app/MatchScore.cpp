@@ -1,6 +1,7 @@
 #include "MatchScore.h"
 
 #include "BoardView.h"
+#include "ResultAccessible.h"
 
 #include <QAction>
 
@@ -36,9 +37,12 @@ MatchScore::MatchScore(Match &match, BoardView &board, QObject *parent)
         show();
         tell(outcomeText(outcome));
     });
+    // The result place is the solitaire's again, empty until its next win.
     connect(&match, &Match::stopped, this, [this] {
-        m_board.timeItem()->setText(QString());
-        m_board.countItem()->setText(QString());
+        for (QAction *item : {m_board.timeItem(), m_board.countItem()}) {
+            item->setText(QString());
+            item->setProperty(ResultAccessible::LabelProperty, QVariant());
+        }
     });
 }
 
@@ -73,6 +77,8 @@ void MatchScore::show()
     m_board.setResultNote(QString());
     m_board.timeItem()->setText(scoreText());
     m_board.countItem()->setText(stateText());
+    m_board.timeItem()->setProperty(ResultAccessible::LabelProperty, tr("Счёт"));
+    m_board.countItem()->setProperty(ResultAccessible::LabelProperty, tr("Партия"));
 }
 
 QString MatchScore::turnText() const

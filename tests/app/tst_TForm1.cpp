@@ -18,6 +18,7 @@
 #include "settings_page/SettingsPage.h"
 #include "settings_page/UpDown.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
@@ -773,6 +774,10 @@ void tst_TForm1::matchAgainstTheComputer()
     QVERIFY(match.isOn());
     QCOMPARE(score->text(), QStringLiteral("Вы 0 : 0 Компьютер"));
     QCOMPARE(state->text(), QStringLiteral("ваш ход"));
+    // A screen reader reads what the result place holds now.
+    QAccessibleInterface *scoreRead = QAccessible::queryAccessibleInterface(score);
+    QVERIFY(scoreRead);
+    QCOMPARE(scoreRead->text(QAccessible::Name), QStringLiteral("Счёт: Вы 0 : 0 Компьютер"));
 
     // The player misses with the mouse: the turn is the computer's, and
     // the player's presses do nothing while it plays.
@@ -782,6 +787,7 @@ void tst_TForm1::matchAgainstTheComputer()
     QTRY_VERIFY(!g.busy());
     QTest::mouseClick(w->board().tile(b.y(), b.x()), Qt::LeftButton);
     QTRY_COMPARE(state->text(), QStringLiteral("ход компьютера"));
+    QCOMPARE(w->board().announcement(), QStringLiteral("Ход компьютера."));
     const int moves = g.MoveCount();
     QTest::mouseClick(w->board().tile(4, 6), Qt::LeftButton);
     QCOMPARE(g.MoveCount(), moves);
@@ -796,6 +802,9 @@ void tst_TForm1::matchAgainstTheComputer()
     QCOMPARE(turned.size(), 0);
     dialog->accept();
     QTRY_COMPARE_WITH_TIMEOUT(turned.size(), 1, 3000);
+    const int row = turned.first().at(0).toInt(), col = turned.first().at(1).toInt();
+    QCOMPARE(w->board().announcement(),
+             QStringLiteral("Компьютер открыл плитку: %1.").arg(w->board().tileName(row, col)));
     // What the computer remembers came only from tiles turned face up.
     QVERIFY(match.computer()->remembers(a.y(), a.x()) && match.computer()->remembers(b.y(), b.x()));
 
@@ -807,6 +816,7 @@ void tst_TForm1::matchAgainstTheComputer()
     QVERIFY(match.finished());
     QCOMPARE(state->text(), QStringLiteral("выиграл компьютер"));
     QCOMPARE(score->text(), QStringLiteral("Вы 0 : 12 Компьютер"));
+    QCOMPARE(w->board().announcement(), QStringLiteral("Компьютер выиграл со счётом 12 : 0."));
     QVERIFY(w->results().table(BestResults::Small).isEmpty());
     QCOMPARE(ResultsFile(m_f->dir.path()).loadTally().counts[ComputerPlayer::Strong][MatchTally::Lost], 1);
     // The next board is the computer's to open.
@@ -817,6 +827,7 @@ void tst_TForm1::matchAgainstTheComputer()
     part<QAction>(w, "N15")->trigger();
     QVERIFY(!match.isOn());
     QCOMPARE(score->text(), QString());
+    QCOMPARE(scoreRead->text(QAccessible::Name), QStringLiteral("Время последней победы"));
     g.StopDemo();
     QVERIFY(m_f->messages.texts.isEmpty());
 }

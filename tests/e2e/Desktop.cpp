@@ -251,3 +251,14 @@ QList<QRect> Desktop::tileInteriors(const QImage &image, const QRect &client, QR
                                r.second - r.first + 1);
     return interiors;
 }
+
+QStringList Desktop::cueAndPress(int from, int to, int cols)
+{
+    QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")};
+    for (int d = to / cols - from / cols; d != 0; d += d > 0 ? -1 : 1)
+        keys << (d > 0 ? QStringLiteral("Down") : QStringLiteral("Up"));
+    for (int d = to % cols - from % cols; d != 0; d += d > 0 ? -1 : 1)
+        keys << (d > 0 ? QStringLiteral("Right") : QStringLiteral("Left"));
+    keys << QStringLiteral("space");
+    return keys;
+}

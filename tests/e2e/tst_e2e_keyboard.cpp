@@ -127,12 +127,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboardAndFindItInTheResults()
     bool compareUnseen = false;
     QElapsedTimer sincePress;
     const auto press = [&](int i) {
-        QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")};
-        for (int d = i / 6 - at / 6; d != 0; d += d > 0 ? -1 : 1)
-            keys << (d > 0 ? QStringLiteral("Down") : QStringLiteral("Up"));
-        for (int d = i % 6 - at % 6; d != 0; d += d > 0 ? -1 : 1)
-            keys << (d > 0 ? QStringLiteral("Right") : QStringLiteral("Left"));
-        keys << QStringLiteral("space");
+        const QStringList keys = Desktop::cueAndPress(at, i, 6);
         if (compareUnseen)
             desktop.pause(std::max<qint64>(0, 200 - sincePress.elapsed()));
         Desktop::run(QStringLiteral("xdotool"), keys);

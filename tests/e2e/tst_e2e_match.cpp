@@ -95,12 +95,7 @@ void tst_e2e_match::playABoardAgainstTheComputer()
     desktop.key(QStringLiteral("Right"));
     desktop.key(QStringLiteral("Left"));
     const auto press = [&](int i) {
-        QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")};
-        for (int d = i / 6 - cue / 6; d != 0; d += d > 0 ? -1 : 1)
-            keys << (d > 0 ? QStringLiteral("Down") : QStringLiteral("Up"));
-        for (int d = i % 6 - cue % 6; d != 0; d += d > 0 ? -1 : 1)
-            keys << (d > 0 ? QStringLiteral("Right") : QStringLiteral("Left"));
-        keys << QStringLiteral("space");
+        const QStringList keys = Desktop::cueAndPress(cue, i, 6);
         Desktop::run(QStringLiteral("xdotool"), keys);
         cue = i;
     };
