@@ -1,7 +1,7 @@
 #include "MatchScore.h"
 
 #include "BoardView.h"
-#include "ResultAccessible.h"
+#include "access/ResultAccessible.h"
 
 #include <QAction>
 
@@ -108,5 +108,6 @@ QString MatchScore::outcomeText(Match::Outcome outcome) const
 
 void MatchScore::tell(const QString &text)
 {
+    m_told = text;
     m_board.announce(text);
 }

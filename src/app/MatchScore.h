@@ -23,6 +23,8 @@ public:
     // What the result place shows: the score, and whose turn or who won.
     QString scoreText() const;
     QString stateText() const;
+    // The last thing the match told a screen reader.
+    QString told() const { return m_told; }
 
 private:
     void show();
@@ -33,4 +35,5 @@ private:
     Match &m_match;
     BoardView &m_board;
     std::optional<Match::Outcome> m_outcome;
+    QString m_told;
 };

@@ -3,6 +3,7 @@
 #include "base/Design.h"
 #include "base/GameTimer.h"
 #include "base/Messages.h"
+#include "app/MatchScore.h"
 #include "app/TForm1.h"
 #include "game/Match.h"
 #include "settings/PreferencesFile.h"
@@ -766,6 +767,8 @@ void tst_TForm1::matchAgainstTheComputer()
     Match &match = w->match();
     QAction *score = part<QAction>(w, "mtime");
     QAction *state = part<QAction>(w, "mtimes");
+    // What a screen reader is told, through the board's one door.
+    const auto told = [&] { return w->findChild<MatchScore *>()->told(); };
     // Chosen in the menu, stored at once, in force from the next deal.
     part<QAction>(w, "computerStrong")->trigger();
     QCOMPARE(PreferencesFile(m_f->dir.path()).load().Opponent, int(Match::ComputerStrong));
@@ -787,7 +790,7 @@ void tst_TForm1::matchAgainstTheComputer()
     QTRY_VERIFY(!g.busy());
     QTest::mouseClick(w->board().tile(b.y(), b.x()), Qt::LeftButton);
     QTRY_COMPARE(state->text(), QStringLiteral("ход компьютера"));
-    QCOMPARE(w->board().announcement(), QStringLiteral("Ход компьютера."));
+    QCOMPARE(told(), QStringLiteral("Ход компьютера."));
     const int moves = g.MoveCount();
     QTest::mouseClick(w->board().tile(4, 6), Qt::LeftButton);
     QCOMPARE(g.MoveCount(), moves);
@@ -803,7 +806,7 @@ void tst_TForm1::matchAgainstTheComputer()
     dialog->accept();
     QTRY_COMPARE_WITH_TIMEOUT(turned.size(), 1, 3000);
     const int row = turned.first().at(0).toInt(), col = turned.first().at(1).toInt();
-    QCOMPARE(w->board().announcement(),
+    QCOMPARE(told(),
              QStringLiteral("Компьютер открыл плитку: %1.").arg(w->board().tileName(row, col)));
     // What the computer remembers came only from tiles turned face up.
     QVERIFY(match.computer()->remembers(a.y(), a.x()) && match.computer()->remembers(b.y(), b.x()));
@@ -816,7 +819,7 @@ void tst_TForm1::matchAgainstTheComputer()
     QVERIFY(match.finished());
     QCOMPARE(state->text(), QStringLiteral("выиграл компьютер"));
     QCOMPARE(score->text(), QStringLiteral("Вы 0 : 12 Компьютер"));
-    QCOMPARE(w->board().announcement(), QStringLiteral("Компьютер выиграл со счётом 12 : 0."));
+    QCOMPARE(told(), QStringLiteral("Компьютер выиграл со счётом 12 : 0."));
     QVERIFY(w->results().table(BestResults::Small).isEmpty());
     QCOMPARE(ResultsFile(m_f->dir.path()).loadTally().counts[ComputerPlayer::Strong][MatchTally::Lost], 1);
     // The next board is the computer's to open.
