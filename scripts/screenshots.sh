@@ -83,8 +83,8 @@ for tile in 3:2 2:5 4:4 1:1 3:6 1:3 2:2 4:1; do
     fi
 done
 shot board
-# Игра → Рекорды…, the sixth item, then Escape.
-key alt Return Down Down Down Down Down Return
+# Игра → Рекорды…, the item before the separator, then Escape.
+key alt Return Up Up Return
 # The dialog is the window that takes the focus from the game's.
 dialog=
 for _ in $(seq 100); do

@@ -66,6 +66,117 @@
     </message>
 </context>
 <context>
+    <name>MatchScore</name>
+    <message>
+        <source>Пара ваша, счёт %1 : %2.</source>
+        <translation>Your pair, score %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Пара игрока 1, счёт %1 : %2.</source>
+        <translation>Player 1&apos;s pair, score %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Пара компьютера, счёт %1 : %2.</source>
+        <translation>The computer&apos;s pair, score %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Пара игрока 2, счёт %1 : %2.</source>
+        <translation>Player 2&apos;s pair, score %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Компьютер открыл плитку: %1.</source>
+        <translation>The computer turned a tile: %1.</translation>
+    </message>
+    <message>
+        <source>Вы %1 : %2 Компьютер</source>
+        <translation>You %1 : %2 Computer</translation>
+    </message>
+    <message>
+        <source>Игрок 1 %1 : %2 Игрок 2</source>
+        <translation>Player 1 %1 : %2 Player 2</translation>
+    </message>
+    <message>
+        <source>ваш ход</source>
+        <translation>your turn</translation>
+    </message>
+    <message>
+        <source>ход компьютера</source>
+        <translation>the computer&apos;s turn</translation>
+    </message>
+    <message>
+        <source>ход игрока 1</source>
+        <translation>player 1&apos;s turn</translation>
+    </message>
+    <message>
+        <source>ход игрока 2</source>
+        <translation>player 2&apos;s turn</translation>
+    </message>
+    <message>
+        <source>вы выиграли</source>
+        <translation>you won</translation>
+    </message>
+    <message>
+        <source>выиграл игрок 1</source>
+        <translation>player 1 won</translation>
+    </message>
+    <message>
+        <source>выиграл компьютер</source>
+        <translation>the computer won</translation>
+    </message>
+    <message>
+        <source>выиграл игрок 2</source>
+        <translation>player 2 won</translation>
+    </message>
+    <message>
+        <source>ничья</source>
+        <translation>a draw</translation>
+    </message>
+    <message>
+        <source>Счёт</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Партия</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Ваш ход.</source>
+        <translation>Your turn.</translation>
+    </message>
+    <message>
+        <source>Ход компьютера.</source>
+        <translation>The computer&apos;s turn.</translation>
+    </message>
+    <message>
+        <source>Ход игрока 1.</source>
+        <translation>Player 1&apos;s turn.</translation>
+    </message>
+    <message>
+        <source>Ход игрока 2.</source>
+        <translation>Player 2&apos;s turn.</translation>
+    </message>
+    <message>
+        <source>Вы выиграли со счётом %1 : %2.</source>
+        <translation>You won %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Игрок 1 выиграл со счётом %1 : %2.</source>
+        <translation>Player 1 won %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Компьютер выиграл со счётом %1 : %2.</source>
+        <translation>The computer won %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Игрок 2 выиграл со счётом %1 : %2.</source>
+        <translation>Player 2 won %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Ничья, %1 : %2.</source>
+        <translation>A draw, %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Music</name>
     <message>
         <source>Не удалось открыть файл. Возможно расширение его имени не соответствует формату, в котором он сохранен.</source>
@@ -105,6 +216,37 @@
     <message>
         <source>Все файлы (*)</source>
         <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>OpponentMenu</name>
+    <message>
+        <source>Соперник</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>Выбор вступает в силу со следующей раздачи.</source>
+        <translation>The choice takes effect from the next deal.</translation>
+    </message>
+    <message>
+        <source>Без соперника</source>
+        <translation>No opponent</translation>
+    </message>
+    <message>
+        <source>Компьютер: лёгкий</source>
+        <translation>Computer: easy</translation>
+    </message>
+    <message>
+        <source>Компьютер: средний</source>
+        <translation>Computer: medium</translation>
+    </message>
+    <message>
+        <source>Компьютер: сильный</source>
+        <translation>Computer: strong</translation>
+    </message>
+    <message>
+        <source>Второй игрок</source>
+        <translation>Second player</translation>
     </message>
 </context>
 <context>
@@ -266,6 +408,38 @@
     <message>
         <source>%1: %2, новый рекорд</source>
         <translation>%1: %2, a new best result</translation>
+    </message>
+    <message>
+        <source>Компьютер</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Победы</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>Поражения</source>
+        <translation>Losses</translation>
+    </message>
+    <message>
+        <source>Ничьи</source>
+        <translation>Draws</translation>
+    </message>
+    <message>
+        <source>Против компьютера</source>
+        <translation>Against the computer</translation>
+    </message>
+    <message>
+        <source>Лёгкий</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Средний</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Сильный</source>
+        <translation>Strong</translation>
     </message>
 </context>
 <context>

@@ -8,11 +8,11 @@
 #include <QActionGroup>
 #include <QMenu>
 
-LanguageMenu::LanguageMenu(QMenu *menu, const QString &chosen, PreferencesKeeper &preferences)
+LanguageMenu::LanguageMenu(QMenu *menu, QAction *before, const QString &chosen, PreferencesKeeper &preferences)
     : QObject(menu), m_menu(new QMenu(tr("Язык (Language)"), menu)), m_items(new QActionGroup(this))
 {
     m_menu->setObjectName(QStringLiteral("language"));
-    menu->addMenu(m_menu);
+    menu->insertMenu(before, m_menu);
     const QString checked = Translation::languages().contains(chosen) ? chosen : Translation::Russian;
     for (const QString &language : Translation::languages()) {
         QAction *item = m_menu->addAction(Translation::nativeName(language));

@@ -17,8 +17,8 @@ class LanguageMenu : public QObject
     Q_OBJECT
 
 public:
-    // The submenu goes at the end of menu; chosen is the language in force.
-    LanguageMenu(QMenu *menu, const QString &chosen, PreferencesKeeper &preferences);
+    // The submenu goes into menu above before; chosen is the language in force.
+    LanguageMenu(QMenu *menu, QAction *before, const QString &chosen, PreferencesKeeper &preferences);
 
     QMenu *menu() const { return m_menu; }
     // The item of a language, null for one the game does not speak.

@@ -15,6 +15,8 @@
 class BoardView;
 class Game;
 class GameTimer;
+class Match;
+class OpponentMenu;
 class Music;
 class PicturePage;
 class QAction;
@@ -76,6 +78,7 @@ public:
     const BestResults &results() const { return m_results->results(); }
     const Preferences &preferences() const { return m_preferences.preferences(); }
     Game &game() { return *m_game; }
+    Match &match() { return *m_match; }
     Music &music() { return *m_music; }
     BoardView &board() { return *m_board; }
     SettingsPage *settingsPage() const { return Panel2; }
@@ -96,6 +99,7 @@ private:
     void showOtherPage(QWidget *page);
     void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
     void storeSettings(); // the placement into Settings, then Settings into "DbData"
+    void startMatches(); // the match against someone: its menu, its pauses, its results
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy
@@ -132,6 +136,8 @@ private:
     WindowPlacement *m_placement = nullptr;
     BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
+    Match *m_match = nullptr;
+    OpponentMenu *m_opponents = nullptr; // Игра ▸ Соперник
     std::unique_ptr<Music> m_music;
     bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
 };

@@ -8,6 +8,10 @@
 struct Preferences
 {
     bool ColorMarks = false; // Игра ▸ Метки цветов: revealed tiles show their colour's mark
+    // Игра ▸ Соперник, in the menu's order: 0 nobody (the solitaire), 1 to 3
+    // the computer from Лёгкий to Сильный, 4 a second player.
+    int Opponent = 0;
+    static constexpr int Opponents = 5;
     // The language of the interface from the next start, "ru" or "en";
     // empty: never chosen, which is Russian whatever the desktop's locale.
     QString Language;

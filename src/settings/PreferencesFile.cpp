@@ -5,6 +5,10 @@
 namespace {
 
 const QString ColorMarksKey = QStringLiteral("colorMarks");
+const QString OpponentKey = QStringLiteral("opponent");
+// The opponents by name, so that the file reads plainly.
+const char *const OpponentNames[Preferences::Opponents] = {"nobody", "computerEasy", "computerMedium",
+                                                           "computerStrong", "secondPlayer"};
 const QString LanguageKey = QStringLiteral("language");
 
 } // namespace
@@ -27,6 +31,10 @@ Preferences PreferencesFile::load() const
     const QJsonValue marks = object.value(ColorMarksKey);
     if (marks.isBool())
         preferences.ColorMarks = marks.toBool();
+    const QString opponent = object.value(OpponentKey).toString();
+    for (int i = 0; i < Preferences::Opponents; ++i)
+        if (opponent == QLatin1String(OpponentNames[i]))
+            preferences.Opponent = i;
     preferences.Language = object.value(LanguageKey).toString();
     return preferences;
 }
@@ -35,6 +43,8 @@ void PreferencesFile::store(const Preferences &preferences) const
 {
     QJsonObject object = stored();
     object.insert(ColorMarksKey, preferences.ColorMarks);
+    if (preferences.Opponent >= 0 && preferences.Opponent < Preferences::Opponents)
+        object.insert(OpponentKey, QLatin1String(OpponentNames[preferences.Opponent]));
     if (!preferences.Language.isEmpty())
         object.insert(LanguageKey, preferences.Language);
     m_file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));

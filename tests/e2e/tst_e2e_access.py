@@ -51,11 +51,11 @@ try:
                             capture_output=True, text=True, check=True).stdout.split()[-1]
     subprocess.run(["xdotool", "windowactivate", "--sync", window], check=False)
     time.sleep(0.5)  # the second start-up pass
-    # Игра ▸ Рекорды…, the sixth item, reached with F10 as from any
-    # keyboard layout: the stored win reads as a row of the small board's
-    # table.
+    # Игра ▸ Рекорды…, the item above the separator, reached with F10 as
+    # from any keyboard layout: the stored win reads as a row of the small
+    # board's table.
     time.sleep(0.3)
-    for name in ("F10", "Down", "Down", "Down", "Down", "Down", "Return"):
+    for name in ("F10", "Up", "Up", "Return"):
         key(name)
         time.sleep(0.15)
 

@@ -23,15 +23,14 @@ QImage screen()
 }
 
 // Игра ▸ Рекорды… from the keyboard: Alt to the menu bar, Return opens the
-// Game menu on its first item, and five times Down reaches the sixth,
-// Рекорды…. Returns the dialog's client area as it shows, empty if it did
-// not.
+// Game menu on its first item, Up wraps to Выход and Up again passes the
+// separator to Рекорды…. Returns the dialog's client area as it shows,
+// empty if it did not.
 QImage openResults(Desktop &desktop)
 {
     Desktop::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("150"),
-                                             QStringLiteral("alt"), QStringLiteral("Return"), QStringLiteral("Down"),
-                                             QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down"),
-                                             QStringLiteral("Down"), QStringLiteral("Return")});
+                                             QStringLiteral("alt"), QStringLiteral("Return"), QStringLiteral("Up"),
+                                             QStringLiteral("Up"), QStringLiteral("Return")});
     QString dialog;
     if (!Desktop::waitFor([&] { return !(dialog = desktop.windowNamed(QStringLiteral("Рекорды"))).isEmpty(); }))
         return {};
@@ -134,19 +133,12 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboardAndFindItInTheResults()
     const QImage first = screen();
 
     // The tiles' interiors, found by looking: the runs of silver.
-    const auto rows = Desktop::runsOf(first, {client.left() + 20, client.top()}, {0, 1}, client.height(), Silver);
-    QCOMPARE(rows.size(), 4);
-    const auto cols = Desktop::runsOf(first, {client.left(), client.top() + (rows[0].first + rows[0].second) / 2},
-                                      {1, 0}, client.width(), Silver);
-    QCOMPARE(cols.size(), 6);
-    QList<QRect> interiors;
-    for (const auto &r : rows)
-        for (const auto &c : cols)
-            interiors << QRect(client.left() + c.first, client.top() + r.first, c.second - c.first + 1,
-                               r.second - r.first + 1);
+    const QList<QRect> interiors = Desktop::tileInteriors(first, client, Silver);
+    QCOMPARE(interiors.size(), 24);
+    const int firstRowTop = interiors[0].top() - client.top();
     const auto centre = [&](const QImage &img, int i) { return img.pixel(interiors[i].center()); };
     const QRect results(client.left() + client.width() / 2, client.top() + 2, client.width() / 2 - 4,
-                        rows[0].first - 6);
+                        firstRowTop - 6);
     const int darkBefore = Desktop::darkPixels(first, results);
 
     // Screenshots until what is expected shows.
@@ -182,12 +174,7 @@ void tst_e2e_keyboard::winASmallBoardFromTheKeyboardAndFindItInTheResults()
     bool compareUnseen = false;
     QElapsedTimer sincePress;
     const auto press = [&](int i) {
-        QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")};
-        for (int d = i / 6 - at / 6; d != 0; d += d > 0 ? -1 : 1)
-            keys << (d > 0 ? QStringLiteral("Down") : QStringLiteral("Up"));
-        for (int d = i % 6 - at % 6; d != 0; d += d > 0 ? -1 : 1)
-            keys << (d > 0 ? QStringLiteral("Right") : QStringLiteral("Left"));
-        keys << QStringLiteral("space");
+        const QStringList keys = Desktop::cueAndPress(at, i, 6);
         if (compareUnseen)
             desktop.pause(std::max<qint64>(0, 200 - sincePress.elapsed()));
         Desktop::run(QStringLiteral("xdotool"), keys);

@@ -12,10 +12,11 @@
 
 namespace {
 
-Preferences choices(bool marks, const QString &language = {})
+Preferences choices(bool marks, int opponent = 0, const QString &language = {})
 {
     Preferences p;
     p.ColorMarks = marks;
+    p.Opponent = opponent;
     p.Language = language;
     return p;
 }
@@ -54,8 +55,11 @@ void tst_PreferencesFile::roundTripKeepsWhatItDoesNotKnow()
     const PreferencesFile file(m_dir.path());
     QCOMPARE(file.load(), Preferences{});
     QVERIFY(!Preferences{}.ColorMarks);
-    file.store(choices(true));
+    file.store(choices(true, 3));
     QVERIFY(file.load().ColorMarks);
+    QCOMPARE(file.load().Opponent, 3);
+    QCOMPARE(QJsonDocument::fromJson(read()).object().value(QStringLiteral("opponent")),
+             QJsonValue(QStringLiteral("computerStrong")));
     QCOMPARE(QJsonDocument::fromJson(read()).object().value(QStringLiteral("colorMarks")), QJsonValue(true));
 
     // A newer version's choices outlive a store by this one.
@@ -65,9 +69,9 @@ void tst_PreferencesFile::roundTripKeepsWhatItDoesNotKnow()
     const QJsonObject stored = QJsonDocument::fromJson(read()).object();
     QCOMPARE(stored.value(QStringLiteral("sound")).toObject().value(QStringLiteral("volume")), QJsonValue(7));
     // The language chosen comes back; a store that names none keeps it.
-    file.store(choices(false, QStringLiteral("en")));
+    file.store(choices(false, 0, QStringLiteral("en")));
     file.store(choices(true));
-    QCOMPARE(file.load(), choices(true, QStringLiteral("en")));
+    QCOMPARE(file.load(), choices(true, 0, QStringLiteral("en")));
     // Nothing is left beside it.
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QString::fromLatin1(PreferencesFile::FileName)});
@@ -83,6 +87,8 @@ void tst_PreferencesFile::damagedFilesGiveTheDefaults_data()
     QTest::newRow("a string for the choice") << QByteArray(R"({"colorMarks": "true"})");
     QTest::newRow("a number for the choice") << QByteArray(R"({"colorMarks": 1})");
     QTest::newRow("a number for the language") << QByteArray(R"({"language": 7})");
+    QTest::newRow("an opponent unheard of") << QByteArray(R"({"opponent": "computerCheating"})");
+    QTest::newRow("an opponent by number") << QByteArray(R"({"opponent": 2})");
     QTest::newRow("binary") << QByteArray("\x00\xff{\"colorMarks\":true}", 21);
     QByteArray huge = R"({"colorMarks": true, "pad": ")";
     huge += QByteArray(PreferencesFile::MaxBytes, 'x') + "\"}";
