@@ -1,13 +1,31 @@
 #include "ResultsFile.h"
 
-ResultsFile::ResultsFile(const QString &folder) : m_file(folder, QString::fromLatin1(FileName)) {}
+ResultsFile::ResultsFile(const QString &folder)
+    : m_file(folder, QString::fromLatin1(FileName), BestResults::MaxFileBytes, BestResults::fileKeys(),
+             [](const QByteArray &bytes) {
+          QJsonObject salvaged;
+          BestResults::fromJson(bytes).writeInto(salvaged);
+          return salvaged;
+      })
+{
+}
 
 BestResults ResultsFile::load() const
 {
-    return BestResults::fromJson(m_file.read(BestResults::MaxFileBytes));
+    return BestResults::fromObject(m_file.read());
+}
+
+QString ResultsFile::updateTables(const std::function<void(BestResults &)> &edit) const
+{
+    return m_file.update([&edit](QJsonObject &root) {
+        BestResults tables = BestResults::fromObject(root);
+        edit(tables);
+        tables.writeInto(root);
+        return true;
+    });
 }
 
 void ResultsFile::store(const BestResults &results) const
 {
-    m_file.write(results.toJson());
+    updateTables([&results](BestResults &tables) { tables = results; });
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "BestResults.h"
-#include "StoredFile.h"
+#include "JsonFile.h"
 
 #include <QString>
 
 // The best results, "Results.json", beside the settings record in the folder
-// SettingsFolder chose.
+// SettingsFolder chose. Its tables are BestResults'; a section of another
+// kind is a key of its own beside them, changed through update().
 class ResultsFile
 {
 public:
@@ -19,9 +20,16 @@ public:
     // or unreadable. Reads no more than BestResults::MaxFileBytes. Never
     // throws, and leaves the file as it is.
     BestResults load() const;
-    // Replaces the file atomically. Throws IoError with the record's texts.
+    // The one way to change the file: see JsonFile::update. A file that
+    // cannot be read whole is kept beside it first (the copy's path is
+    // returned) and the change gets the entries that could be read.
+    QString update(const JsonFile::Change &change) const { return m_file.update(change); }
+    // Replaces the tables, keeping the file's other keys. Throws IoError.
     void store(const BestResults &results) const;
+    // The tables as the file holds them now, changed by edit, then stored.
+    // Returns what update() returns.
+    QString updateTables(const std::function<void(BestResults &)> &edit) const;
 
 private:
-    StoredFile m_file;
+    JsonFile m_file;
 };
