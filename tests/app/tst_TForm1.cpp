@@ -803,7 +803,7 @@ void tst_TForm1::aFullDiskLosesNothing()
 {
     const SmallDisk disk(m_f->dir.path());
     if (!disk.mounted)
-        QSKIP("a full disk is made by mounting a small tmpfs, which needs root");
+        QSKIP("SKIP: a full disk is made by mounting a small tmpfs, which needs root and mount");
     m_f->writeSettings(TGameSettings());
     auto w = m_f->start();
     w->show();

@@ -4,14 +4,18 @@
 #include "settings/StoredFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -31,6 +35,7 @@ private Q_SLOTS:
     void aLinkToARegularFileIsWrittenThrough();
     void resultsKeepWhatThisVersionDoesNotKnow();
     void aResultsFileThatCannotBeReadWholeIsKeptAside();
+    void aChangeWaitsForTheOtherCopysLock();
 
 private:
     QString path(const char *name) const { return m_dir->filePath(QString::fromLatin1(name)); }
@@ -209,6 +214,26 @@ void tst_StoredFile::aResultsFileThatCannotBeReadWholeIsKeptAside()
         QCOMPARE(file.updateTables([](BestResults &) {}), QString());
     }
     QCOMPARE(entries().size(), 3);
+}
+
+void tst_StoredFile::aChangeWaitsForTheOtherCopysLock()
+{
+    const ResultsFile file(m_dir->path());
+    QLockFile other(file.path() + QStringLiteral(".lock"));
+    QVERIFY(other.lock());
+    QElapsedTimer waited;
+    waited.start();
+    std::thread release([&other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        other.unlock();
+    });
+    file.updateTables([](BestResults &tables) {
+        tables.add(BestResults::Small, {50'000, 30, QDateTime::currentDateTimeUtc()});
+    });
+    release.join();
+    QVERIFY(waited.elapsed() >= 300);
+    QCOMPARE(file.load().table(BestResults::Small).size(), 1);
+    QCOMPARE(entries(), QStringList{QStringLiteral("Results.json")});
 }
 
 QTEST_GUILESS_MAIN(tst_StoredFile)
