@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
-#include "BoardAccessible.h"
+#include "access/BoardAccessible.h"
+#include "access/MenuBarKey.h"
 #include "BoardView.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
@@ -63,7 +64,7 @@ TForm1::TForm1(Environment environment)
     m_board->takeKeys(*Panel1, *m_game);
     connect(m_game.get(), &Game::won, m_results, &ResultsKeeper::recordWin);
     connect(m_results, &ResultsKeeper::noteChanged, m_board, &BoardView::setResultNote);
-    BoardAccessible::install(*m_board);
+    BoardAccessible::install(*m_board, m_client);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 
@@ -112,6 +113,7 @@ void TForm1::createMenus()
     N11 = named(bar->addAction(QStringLiteral("&О программе")), "N11");
     mtime = named(bar->addAction(QString()), "mtime");
     mtimes = named(bar->addAction(QString()), "mtimes");
+    new MenuBarKey(bar);
 
     connect(MnGame2, &QAction::triggered, this, Messages::guarded([this] { MnGame2Click(); }));
     connect(MnGame1, &QMenu::aboutToShow, this, Messages::guarded([this] { MnGame1Popup(); }));
