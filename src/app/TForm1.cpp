@@ -235,18 +235,24 @@ void TForm1::storeSettings()
     SettingsFile(StartDir).store(Settings);
 }
 
+void TForm1::commitData()
+{
+    if (m_exiting)
+        return;
+    // After SIGHUP there is nobody to read a box.
+    try {
+        storeSettings();
+    } catch (const std::exception &e) {
+        qWarning("tilimi: the settings were not stored for the session: %s", e.what());
+    }
+}
+
 void TForm1::endSession()
 {
     if (m_exiting)
         return;
+    commitData();
     m_exiting = true;
-    // The session ends whatever happens here: a box would hold up the
-    // logout, and after SIGHUP there is nobody to read it.
-    try {
-        storeSettings();
-    } catch (const std::exception &e) {
-        qWarning("tilimi: the settings were not stored at the end of the session: %s", e.what());
-    }
     QCoreApplication::exit(0);
 }
 

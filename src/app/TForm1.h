@@ -55,9 +55,13 @@ public:
     void MnGame1Popup(); // opening the Game menu: the other pages give way to the game
     void MnGame2Click(); // Игра while another page is up: back to the game
     void N5Click();      // Игра ▸ Выход: ends the program without storing the settings
-    // The end of the session (a signal, or the session manager asking to
-    // save): stores the settings as the close box does, once, and ends the
-    // program. After Выход it only ends.
+    // The session manager asks to save (a checkpoint, or the first step of a
+    // logout, which its own message to die ends): stores the settings as the
+    // close box does, and the game plays on. A failure is only logged: a box
+    // would hold up the session. After Выход there is nothing to store.
+    void commitData();
+    // The end of the session (SIGTERM or SIGHUP): stores as commitData, once,
+    // and ends the program.
     void endSession();
     void N10Click();     // Мандала: shows the picture page
     void N11Click();     // О программе: the one-line credit in a message box
