@@ -60,7 +60,7 @@ TForm1::TForm1(Environment environment)
     createPages();
     m_board = new BoardView(m_client, *Panel2->concealedSample(), *Panel2->revealedSample(), mtime,
                             mtimes);
-    m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.timeOfDay);
+    m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.clockMs);
     m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
     m_music->setFirstFolder(m_env.firstMusicFolder);
     startMatches();

@@ -274,7 +274,7 @@ void tst_BoardView::colourMarksKeepTheTurnAndAreRemembered()
     const auto turn = [&] {
         return QList<double>{double(g.FirstRow()), double(g.FirstCol()), double(g.SecondRow()),
                              double(g.SecondCol()), double(g.MoveCount()), double(g.Tag()),
-                             g.StartTime(), double(g.timer1().isEnabled()), double(g.timer5().isEnabled())};
+                             double(g.StartMs()), double(g.timer1().isEnabled()), double(g.timer5().isEnabled())};
     };
     const QList<double> before = turn();
     marks->trigger();
@@ -298,7 +298,9 @@ void tst_BoardView::colourMarksKeepTheTurnAndAreRemembered()
     QVERIFY(QFile::remove(prefs) && QDir().mkdir(prefs));
     part<QAction>(m_w, "colorMarks")->trigger();
     QVERIFY(!m_w->board().marksShown());
-    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
+    QCOMPARE(m_f->messages.texts,
+             QStringList{QStringLiteral("Выбор не удалось сохранить в файле %1: File access denied. "
+                                        "Он действует до выхода из игры.").arg(prefs)});
 }
 
 QTEST_MAIN(tst_BoardView)
