@@ -29,6 +29,8 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(dbus-daemon at-spi2-core python3-pyatspi python3-gi)
     # The sound server the music test starts itself, and its recorder.
     packages+=(pulseaudio pulseaudio-utils)
+    # What bench/run.sh counts a repaint's instructions with.
+    packages+=(valgrind)
 fi
 
 missing=()
