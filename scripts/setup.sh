@@ -27,6 +27,10 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # What a screen reader reads: a session bus, the accessibility bus and a
     # real client of it.
     packages+=(dbus-daemon at-spi2-core python3-pyatspi python3-gi)
+    # The screen reader a blind player hears the game with, speaking through
+    # speech-dispatcher's generic module into a file; libao for its silent
+    # output.
+    packages+=(orca speech-dispatcher python3-speechd libao4)
     # The sound server the music test starts itself, and its recorder.
     packages+=(pulseaudio pulseaudio-utils)
     # What bench/run.sh counts a repaint's instructions with.

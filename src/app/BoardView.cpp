@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "access/Announcer.h"
 #include "game/Palette.h"
 #include "widgets/FocusCue.h"
 #include "widgets/PanelStyleBridge.h"
@@ -23,7 +24,8 @@ constexpr int CueInset = 2;
 BoardView::BoardView(QWidget *client, const TCustomPanel &concealedSample,
                      const TCustomPanel &revealedSample, QAction *timeItem, QAction *countItem)
     : QObject(client), m_client(client), m_concealedSample(concealedSample),
-      m_revealedSample(revealedSample), m_timeItem(timeItem), m_countItem(countItem)
+      m_revealedSample(revealedSample), m_timeItem(timeItem), m_countItem(countItem),
+      m_announcer(new Announcer(client->window()))
 {
     // The result items clear themselves when clicked.
     connect(m_timeItem, &QAction::triggered, this,
@@ -83,6 +85,12 @@ bool BoardView::eventFilter(QObject *watched, QEvent *event)
         case QEvent::MouseButtonDblClick:
             hideCue();
             break;
+        case QEvent::FocusIn:
+            // Back from a menu or a dialog: the reader hears the tile under
+            // the cue, after the board that Qt reports as focused first.
+            if (QAccessible::isActive() && m_cue.isShown())
+                QMetaObject::invokeMethod(this, &BoardView::focusCue, Qt::QueuedConnection);
+            break;
         default:
             break;
         }
@@ -96,6 +104,9 @@ bool BoardView::keyPressed(const QKeyEvent &key)
 {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
+    const bool wasShown = m_cue.isShown();
+    const int row = m_cue.row();
+    const int col = m_cue.col();
     switch (key.key()) {
     case Qt::Key_Left:
         m_cue.step(0, -1);
@@ -125,13 +136,21 @@ bool BoardView::keyPressed(const QKeyEvent &key)
         return false;
     }
     placeCue();
-    // The cue is the focus a screen reader follows: each move reads the tile.
-    if (QAccessible::isActive() && m_cue.isShown()) {
-        m_announcement.clear();
-        QAccessibleEvent focus(tile(m_cue.row(), m_cue.col()), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    // The cue is the focus a screen reader follows: each move reads the
+    // tile; an arrow against the edge, which moves nothing, says so.
+    if (wasShown && row == m_cue.row() && col == m_cue.col())
+        announce(tr("Край поля"));
+    else
+        focusCue();
     return true;
+}
+
+void BoardView::focusCue()
+{
+    if (!QAccessible::isActive() || !m_cue.isShown() || !hasTiles())
+        return;
+    QAccessibleEvent focus(tile(m_cue.row(), m_cue.col()), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void BoardView::hideCue()
@@ -226,6 +245,11 @@ QString BoardView::tileName(int row, int col) const
     return QStringLiteral("%1, ряд %2, столбец %3").arg(shows).arg(row).arg(col);
 }
 
+QWidget *BoardView::page() const
+{
+    return m_background;
+}
+
 bool BoardView::cueOn(int row, int col) const
 {
     return m_cue.isShown() && m_cue.row() == row && m_cue.col() == col;
@@ -251,6 +275,8 @@ void BoardView::speak()
     if (!m_game || !hasTiles())
         return;
     QStringList pairs;
+    int concealed = 0; // tiles turned face down at once: more than two, a new deal
+    bool cueChanged = false;
     for (int r = 1; r <= Game::MaxRows; ++r) {
         for (int c = 1; c <= Game::MaxCols; ++c) {
             const TileState &t = m_game->tile(r, c);
@@ -258,37 +284,43 @@ void BoardView::speak()
             const QString name = tileName(r, c);
             if (name == spoken.name)
                 continue;
-            // A tile that was up and is gone went with its pair.
+            // A tile of the board in play that was there and is gone went
+            // with its pair; its turn may have come in the same burst, on a
+            // busy machine.
             const Palette::Entry *entry = Palette::find(t.PairColor);
-            if (spoken.up && !t.Visible && entry && !pairs.contains(Palette::name(*entry)))
+            if (spoken.present && !t.Visible && r <= rows() && c <= cols() && entry
+                && !pairs.contains(Palette::name(*entry)))
                 pairs << Palette::name(*entry);
-            spoken = {name, t.Visible && t.FaceUp};
-            QAccessibleEvent changed(tile(r, c), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
+            concealed += t.Visible && !t.FaceUp;
+            cueChanged |= cueOn(r, c);
+            spoken = {name, t.Visible};
+            // A reader keeps what it read of an object: a tile whose name
+            // changed becomes a new object, read afresh (Orca 43 ignores
+            // name changes of table cells and reads its old copy).
+            if (QAccessibleInterface *old = QAccessible::queryAccessibleInterface(tile(r, c)))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
         }
     }
+    // The tile under the cue, turned or gone, as a new focus: its colour is
+    // spoken, and Where Am I reads it as it is now. The news below comes
+    // after it.
+    if (cueChanged && m_background && m_background->hasFocus())
+        focusCue();
     QStringList news;
     for (const QString &pair : std::as_const(pairs))
-        news << QStringLiteral("Пара убрана: %1").arg(pair);
+        news << tr("Пара убрана: %1.").arg(pair);
     if (!m_won.isEmpty())
         news << m_won;
     m_won.clear();
+    if (concealed > 2)
+        news << tr("Новая раскладка, %1 на %2.").arg(cols()).arg(rows());
     if (!news.isEmpty())
-        announce(news.join(QStringLiteral(". ")));
+        announce(news.join(QLatin1Char(' ')));
 }
 
 void BoardView::announce(const QString &text)
 {
-    // No announcement event exists here: the text becomes the description of
-    // what has the focus, the tile under the cue or else the game page, and
-    // a reader speaks a change of the focused object's description.
-    m_announcement = text;
-    QObject *focus = m_cue.isShown() ? static_cast<QObject *>(tile(m_cue.row(), m_cue.col()))
-                                     : static_cast<QObject *>(m_background);
-    if (!focus)
-        return;
-    QAccessibleEvent changed(focus, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    m_announcer->announce(text);
 }
 
 void BoardView::setMarksShown(bool shown)
@@ -311,9 +343,12 @@ void BoardView::setTimeCaption(const QString &text)
 void BoardView::setResultNote(const QString &text)
 {
     m_note = text;
-    // Read by a screen reader as the items' description.
+    // Read by a screen reader as the items' description, and spoken with the
+    // win it comes with.
     m_timeItem->setToolTip(text);
     m_countItem->setToolTip(text);
+    if (!m_won.isEmpty() && !text.isEmpty())
+        m_won += QLatin1Char(' ') + text + QLatin1Char('.');
 }
 
 void BoardView::setCountCaption(const QString &text)
@@ -321,7 +356,7 @@ void BoardView::setCountCaption(const QString &text)
     m_countItem->setText(text);
     // The presses are shown last when a board is won.
     if (QAccessible::isActive() && !text.isEmpty()) {
-        m_won = QStringLiteral("Победа: время %1, нажатий %2").arg(m_timeItem->text().trimmed(), text);
+        m_won = tr("Победа: время %1, нажатий %2.").arg(m_timeItem->text().trimmed(), text);
         speakSoon();
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "access/BoardReading.h"
 #include "game/Game.h"
 #include "game/GameView.h"
 #include "game/KeyboardCue.h"
@@ -8,6 +9,7 @@
 
 #include <array>
 
+class Announcer;
 class FocusCue;
 class QAction;
 class QKeyEvent;
@@ -19,7 +21,7 @@ class tcl;
 // as the live source of the concealed and revealed looks. It shows what the
 // game decides and passes presses on; it decides nothing itself. Presses come
 // from the mouse on a tile, or from the keyboard on the tile under the cue.
-class BoardView : public QObject, public GameView
+class BoardView : public QObject, public GameView, public BoardReading
 {
     Q_OBJECT
 
@@ -42,27 +44,27 @@ public:
     void setMarksShown(bool shown);
     bool marksShown() const { return m_marksShown; }
     bool hasTiles() const { return m_tiles[0][0] != nullptr; }
-    tcl *tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
+    tcl *tile(int row, int col) const override { return m_tiles[row - 1][col - 1]; }
     // The view whose tiles lie in client, if any.
     static BoardView *of(const QObject *client);
 
-    // What a screen reader is told. The board in play, rows by cols; the game
-    // page that holds the keyboard for it.
-    int rows() const;
-    int cols() const;
+    // What a screen reader is told (see BoardReading).
+    int rows() const override;
+    int cols() const override;
     TCustomPanel *background() const { return m_background; }
-    // The results of the last won board in the menu bar.
-    QAction *timeItem() const { return m_timeItem; }
-    QAction *countItem() const { return m_countItem; }
-    // The tile's name: what it shows, then where it lies.
-    QString tileName(int row, int col) const;
-    // Whether the keyboard's cue is shown on the tile at row, col.
-    bool cueOn(int row, int col) const;
-    // The last thing the board announced (a pair gone, a board won); the
-    // cue's next move ends it.
-    QString announcement() const { return m_announcement; }
-    // A press from an assistive technology: as the mouse presses a tile.
-    void pressTile(int row, int col);
+    QWidget *page() const override;
+    QAction *timeItem() const override { return m_timeItem; }
+    QAction *countItem() const override { return m_countItem; }
+    QString tileName(int row, int col) const override;
+    bool cueOn(int row, int col) const override;
+    bool cueShown() const override { return m_cue.isShown(); }
+    void pressTile(int row, int col) override;
+
+    // The one door through which the game speaks to a screen reader: text
+    // is spoken at once, whatever has the focus, interrupting what was
+    // being said. Costs nothing while no assistive technology listens. Give
+    // it whole sentences that went through tr().
+    void announce(const QString &text);
 
     QSize clientSize() const override;
     TPanelStyle concealedStyle() const override;
@@ -86,11 +88,13 @@ Q_SIGNALS:
 private:
     bool keyPressed(const QKeyEvent &key);
     // Tells a listening screen reader what changed on the board, once the
-    // burst of changes of one step has ended: the tiles whose names changed,
-    // a pair that went, a board that was won.
+    // burst of changes of one step has ended: the tile turned under the cue,
+    // a pair that went, a board that was won, a new deal.
     void speakSoon();
     void speak();
-    void announce(const QString &text);
+    // Moves a listening screen reader's focus onto the tile under the cue,
+    // which it then reads.
+    void focusCue();
     void hideCue();
     void placeCue();
 
@@ -111,10 +115,10 @@ private:
     struct Spoken
     {
         QString name;
-        bool up = false; // revealed
+        bool present = false; // not yet gone with its pair
     };
     std::array<std::array<Spoken, Game::MaxCols>, Game::MaxRows> m_spoken;
     bool m_speakDue = false;
     QString m_won; // the win to announce
-    QString m_announcement;
+    Announcer *m_announcer;
 };

@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
-#include "BoardAccessible.h"
+#include "access/BoardAccessible.h"
+#include "access/MenuBarKey.h"
 #include "BoardView.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
@@ -11,8 +12,6 @@
 #include "music/Music.h"
 #include "picture/PicturePage.h"
 #include "results/ResultsDialog.h"
-#include "settings/ResultsFile.h"
-#include "settings/PreferencesFile.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
@@ -30,11 +29,18 @@ namespace {
 const QRect DesignedPlacement(81, 51, 633, 400);
 const QSize DesignedMinimum(600, 400);
 
+Environment filled(Environment environment)
+{
+    environment.fillDefaults();
+    return environment;
+}
+
 } // namespace
 
-TForm1::TForm1(Environment environment) : m_env(std::move(environment))
+TForm1::TForm1(Environment environment)
+    : m_env(filled(std::move(environment))), m_preferences(m_env.programFolder)
 {
-    m_env.fillDefaults();
+    m_results = new ResultsKeeper(m_env.programFolder, this);
 
     setWindowTitle(title());
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
@@ -56,8 +62,9 @@ TForm1::TForm1(Environment environment) : m_env(std::move(environment))
     connect(m_board, &BoardView::tilePressed, this,
             [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
-    connect(m_game.get(), &Game::won, this, [this](const GameWin &win) { recordWin(win); });
-    BoardAccessible::install(*m_board);
+    connect(m_game.get(), &Game::won, m_results, &ResultsKeeper::recordWin);
+    connect(m_results, &ResultsKeeper::noteChanged, m_board, &BoardView::setResultNote);
+    BoardAccessible::install(*m_board, m_client);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 
@@ -106,6 +113,7 @@ void TForm1::createMenus()
     N11 = named(bar->addAction(QStringLiteral("&О программе")), "N11");
     mtime = named(bar->addAction(QString()), "mtime");
     mtimes = named(bar->addAction(QString()), "mtimes");
+    new MenuBarKey(bar);
 
     connect(MnGame2, &QAction::triggered, this, Messages::guarded([this] { MnGame2Click(); }));
     connect(MnGame1, &QMenu::aboutToShow, this, Messages::guarded([this] { MnGame1Popup(); }));
@@ -151,10 +159,10 @@ void TForm1::startUp()
     QDir::setCurrent(StartDir);
     captureDefaults();
     Settings = SettingsFile(StartDir).load(DefaultSettings);
-    m_results = ResultsFile(StartDir).load();
-    m_preferences = PreferencesFile(StartDir).load();
-    m_colorMarks->setChecked(m_preferences.ColorMarks);
-    m_board->setMarksShown(m_preferences.ColorMarks);
+    m_results->load();
+    m_preferences.load();
+    m_colorMarks->setChecked(preferences().ColorMarks);
+    m_board->setMarksShown(preferences().ColorMarks);
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
@@ -253,8 +261,7 @@ void TForm1::colorMarksClick(bool shown)
     m_board->setMarksShown(shown);
     // The marks stay for this run even where the choice cannot be stored;
     // the box says why it will not be remembered.
-    m_preferences.ColorMarks = shown;
-    PreferencesFile(StartDir).store(m_preferences);
+    m_preferences.change([shown](Preferences &p) { p.ColorMarks = shown; });
 }
 
 void TForm1::N10Click()
@@ -271,60 +278,7 @@ void TForm1::N11Click()
 
 void TForm1::N25Click()
 {
-    auto *dialog = new ResultsDialog(m_results, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_latestResult)
-        dialog->setLatest(m_latestResult->first, m_latestResult->second);
-    BestResults::Board board = BestResults::Small;
-    BestResults::boardOf(Settings.Cols, Settings.Rows, board);
-    dialog->showBoard(board);
-    connect(dialog, &ResultsDialog::resetRequested, this,
-            [this](BestResults::Board b) { resetResults(b); });
-    dialog->open();
-}
-
-void TForm1::recordWin(const GameWin &win)
-{
-    BestResults::Board board;
-    if (win.demonstration || !BestResults::boardOf(win.cols, win.rows, board))
-        return;
-    const BestResults::Entry entry{win.elapsedMs, win.presses, QDateTime::currentDateTimeUtc()};
-    const int place = m_results.add(board, entry);
-    if (place == 0)
-        return;
-    m_latestResult = {board, entry};
-    m_board->setResultNote(QStringLiteral("Рекорд: %1-е место на %2 доске")
-                               .arg(place)
-                               .arg(board == BestResults::Small ? QStringLiteral("малой")
-                                                                : QStringLiteral("большой")));
-    storeResults();
-}
-
-void TForm1::resetResults(BestResults::Board board)
-{
-    m_results.reset(board);
-    if (m_latestResult && m_latestResult->first == board)
-        m_latestResult.reset();
-    storeResults();
-}
-
-void TForm1::storeResults()
-{
-    // The results are stored the moment they change: Выход stores nothing,
-    // and a result once shown must outlive it. A failure leaves them in
-    // play, to be stored with the next change.
-    try {
-        ResultsFile(StartDir).store(m_results);
-        m_resultsUnstored = false;
-    } catch (const std::exception &e) {
-        if (m_resultsUnstored)
-            return;
-        m_resultsUnstored = true;
-        // Told after the game's handler has ended, so the box holds up
-        // nothing of the win.
-        const QString text = QString::fromUtf8(e.what());
-        QMetaObject::invokeMethod(this, [text] { Messages::show(text); }, Qt::QueuedConnection);
-    }
+    m_results->showDialog(Settings.Cols, Settings.Rows);
 }
 
 void TForm1::Load()

@@ -3,8 +3,8 @@
 #include "Environment.h"
 #include "game/GameWin.h"
 #include "game/Random.h"
-#include "settings/BestResults.h"
-#include "settings/Preferences.h"
+#include "PreferencesKeeper.h"
+#include "ResultsKeeper.h"
 #include "settings/TGameSettings.h"
 
 #include <QMainWindow>
@@ -26,9 +26,9 @@ class WindowPlacement;
 // TForm1: the one window of the program. It starts the game up, holds the
 // menu bar and the three pages (game, settings, picture) that take turns in
 // its client area, runs the apply cycle that moves settings between the three
-// copies, stores the settings when it is closed, and keeps the best results
-// (stored at every win that enters them). Where it stands on the
-// desktop is WindowPlacement's business; the tiles are BoardView's.
+// copies, and stores the settings when it is closed. Where it stands on the
+// desktop is WindowPlacement's business; the tiles are BoardView's; the best
+// results are ResultsKeeper's and the player's choices PreferencesKeeper's.
 //
 // Widgets made here carry their designer name as objectName, so tests find
 // them as a person would name them.
@@ -69,8 +69,8 @@ public:
     const TGameSettings &settings() const { return Settings; }
     const TGameSettings &pendingSettings() const { return PendingSettings; }
     const TGameSettings &defaultSettings() const { return DefaultSettings; }
-    const BestResults &results() const { return m_results; }
-    const Preferences &preferences() const { return m_preferences; }
+    const BestResults &results() const { return m_results->results(); }
+    const Preferences &preferences() const { return m_preferences.preferences(); }
     Game &game() { return *m_game; }
     Music &music() { return *m_music; }
     BoardView &board() { return *m_board; }
@@ -92,9 +92,6 @@ private:
     void showOtherPage(QWidget *page);
     void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
     void storeSettings(); // the placement into Settings, then Settings into "DbData"
-    void recordWin(const GameWin &win);
-    void resetResults(BestResults::Board board);
-    void storeResults();
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy
@@ -125,17 +122,12 @@ private:
 
     Environment m_env;
     Random m_random;
-    Preferences m_preferences;
+    PreferencesKeeper m_preferences;
+    ResultsKeeper *m_results = nullptr;
     QWidget *m_client = nullptr;
     WindowPlacement *m_placement = nullptr;
     BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
     std::unique_ptr<Music> m_music;
     bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
-    BestResults m_results; // the best results, as "Results.json" holds them once stored
-    // The entry the last counted win made, shown in bold by the dialog.
-    std::optional<std::pair<BestResults::Board, BestResults::Entry>> m_latestResult;
-    // Storing the results failed and the player was told; told again only
-    // after a store that succeeds.
-    bool m_resultsUnstored = false;
 };

@@ -121,6 +121,13 @@ void ResultsDialog::refresh()
             const bool latest = m_latest && m_latest->first == b && m_latest->second == e;
             for (int col = 0; col < texts.size(); ++col) {
                 auto *item = new QTableWidgetItem(texts[col]);
+                // A screen reader reads a row at a time, without the
+                // headers: each cell says which column it is, and the
+                // entry just made says so, where the eye sees bold.
+                const QString header = t->horizontalHeaderItem(col)->text();
+                item->setData(Qt::AccessibleTextRole,
+                              latest && col == 0 ? tr("%1: %2, новый рекорд").arg(header, texts[col])
+                                                 : QStringLiteral("%1: %2").arg(header, texts[col]));
                 item->setTextAlignment(Qt::AlignVCenter | (col < 3 ? Qt::AlignRight : Qt::AlignLeft));
                 if (latest) {
                     QFont bold = font();

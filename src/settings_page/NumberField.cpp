@@ -3,6 +3,7 @@
 #include "UpDown.h"
 #include "base/Design.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -21,6 +22,13 @@ NumberField::NumberField(const QString &caption, int min, int max, const QString
     m_edit->setGeometry(Design::scaled(QRect(128, 2, 31, 24)));
     m_upDown->setGeometry(Design::scaled(QRect(159, 2, 18, 24)));
     m_edit->installEventFilter(this);
+    // A screen reader reads the edit as a spin box and speaks its new value.
+    connect(m_edit, &QLineEdit::textChanged, this, [this] {
+        if (QAccessible::isActive()) {
+            QAccessibleValueChangeEvent changed(m_edit, value());
+            QAccessible::updateAccessibility(&changed);
+        }
+    });
 }
 
 bool NumberField::eventFilter(QObject *watched, QEvent *event)
@@ -29,11 +37,29 @@ bool NumberField::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_edit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            m_typed.clear();
             key == Qt::Key_Up ? m_upDown->stepUp() : m_upDown->stepDown();
             return true;
         }
+        if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+            typeDigit(key - Qt::Key_0);
+            return true;
+        }
     }
+    if (watched == m_edit && event->type() == QEvent::FocusOut)
+        m_typed.clear();
     return TPanel::eventFilter(watched, event);
+}
+
+void NumberField::typeDigit(int digit)
+{
+    // Digits typed one after another make one number while it stays within
+    // the range ("1", "0": 10); a digit that would leave it starts anew.
+    const int longer = (m_typed + QString::number(digit)).toInt();
+    m_typed = longer <= m_upDown->maximum() ? m_typed + QString::number(digit) : QString::number(digit);
+    const int typed = m_typed.toInt();
+    if (typed >= m_upDown->minimum() && typed <= m_upDown->maximum())
+        setValue(typed);
 }
 
 void NumberField::setValue(int value)

@@ -6,7 +6,8 @@ class QLineEdit;
 class UpDown;
 
 // A labelled number: a panel with a left-aligned caption, a read-only edit
-// and up-down arrows bound to it; Up and Down in the edit step it too.
+// and up-down arrows bound to it; Up and Down in the edit step it too, and
+// digits typed in it give the number.
 class NumberField : public TPanel
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void typeDigit(int digit);
+
     QLineEdit *m_edit;
     UpDown *m_upDown;
+    QString m_typed; // the digits typed since the focus came or an arrow stepped
 };

@@ -108,10 +108,6 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     Edit4->setAccessibleName(QStringLiteral("Глубина рамок") + concealed);
     Edit5->setAccessibleName(QStringLiteral("Глубина рамок") + revealed);
     Edit1->setAccessibleName(QStringLiteral("Между панелями"));
-    Button3->setAccessibleName(Button3->text() + concealed);
-    Button4->setAccessibleName(Button4->text() + concealed);
-    Button10->setAccessibleName(Button10->text() + revealed);
-    Button11->setAccessibleName(Button11->text() + revealed);
     Button6->setAccessibleName(QStringLiteral("Цвет одноцветных панелек"));
     for (QPushButton *b : {Button3, Button4, Button10, Button11})
         b->setAccessibleDescription(QStringLiteral("Меняет вид рамки по кругу"));
@@ -125,11 +121,13 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
     for (NumberField *field : {Panel9, Panel10, Panel4})
         field->setAccessibleName(field->Caption().trimmed());
 
-    const auto cycle = [](TPanel *sample, bool inner) {
+    nameFrames();
+    const auto cycle = [this](TPanel *sample, bool inner) {
         if (inner)
             sample->setBevelInner(nextBevel(sample->BevelInner()));
         else
             sample->setBevelOuter(nextBevel(sample->BevelOuter()));
+        nameFrames();
     };
     connect(Button3, &QPushButton::clicked, this, [this, cycle] { cycle(p1, true); });
     connect(Button4, &QPushButton::clicked, this, [this, cycle] { cycle(p1, false); });
@@ -162,6 +160,31 @@ TBevelCut SettingsPage::nextBevel(TBevelCut cut)
     }
 }
 
+QString SettingsPage::bevelName(TBevelCut cut)
+{
+    switch (cut) {
+    case bvRaised:
+        return tr("выпуклая");
+    case bvLowered:
+        return tr("вдавленная");
+    case bvSpace:
+        return tr("плоская");
+    case bvNone:
+    default:
+        return tr("нет");
+    }
+}
+
+void SettingsPage::nameFrames()
+{
+    // A focused button whose name changes is spoken anew: a press says the
+    // frame it gave.
+    Button3->setAccessibleName(tr("Внутренняя рамка одноцветных панелек: %1").arg(bevelName(p1->BevelInner())));
+    Button4->setAccessibleName(tr("Внешняя рамка одноцветных панелек: %1").arg(bevelName(p1->BevelOuter())));
+    Button10->setAccessibleName(tr("Внутренняя рамка цветных панелек: %1").arg(bevelName(p11->BevelInner())));
+    Button11->setAccessibleName(tr("Внешняя рамка цветных панелек: %1").arg(bevelName(p11->BevelOuter())));
+}
+
 void SettingsPage::refresh(const TGameSettings &settings)
 {
     Panel4->setValue(settings.Gap);
@@ -175,6 +198,7 @@ void SettingsPage::showLooks(const TGameSettings &settings)
     ApplyPanelStyle(settings.HiddenStyle, *p1);
     p1->setColor(TColor(settings.HiddenColor));
     ApplyPanelStyle(settings.ShownStyle, *p11);
+    nameFrames();
 }
 
 void SettingsPage::readLooks(TGameSettings &settings) const
@@ -233,6 +257,17 @@ void SettingsPage::Button1Click()
         return;
     m_pending.BackColor = std::int32_t(fromQColor(color));
     setGroupColors(TColor(m_pending.BackColor));
+}
+
+void SettingsPage::focusInEvent(QFocusEvent *event)
+{
+    TPanel::focusInEvent(event);
+    for (QWidget *next = nextInFocusChain(); next != this && isAncestorOf(next); next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void SettingsPage::resizeEvent(QResizeEvent *event)

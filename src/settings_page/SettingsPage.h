@@ -54,6 +54,9 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // The page given the focus hands it to its first control, which a
+    // screen reader then speaks.
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void Edit1Change(); // the gap goes into the working copy
@@ -62,6 +65,9 @@ private:
     void Button6Click(); // "Цвет панелек": the concealed sample's colour
     void Button1Click(); // "Цвет фона": the background, shown on the groups
     void setGroupColors(TColor color);
+    // The frame buttons' names say the frame each sample now has.
+    void nameFrames();
+    static QString bevelName(TBevelCut cut);
 
     TPanel *Panel5;          // group of the concealed look
     TPanel *Panel6;          // group of the revealed look

@@ -16,6 +16,8 @@ public:
     UpDown(QLineEdit *associate, int min, int max, QWidget *parent);
 
     int position() const;
+    int minimum() const { return m_min; }
+    int maximum() const { return m_max; }
     void stepUp() { step(+1); }
     void stepDown() { step(-1); }
 

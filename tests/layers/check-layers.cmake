@@ -4,6 +4,7 @@ cmake_minimum_required(VERSION 3.25)
 #   base  <-  settings  <-  game
 #   base, settings  <-  widgets
 #   base, settings, widgets  <-  settings_page, music, picture, results
+#   settings_page, results, widgets, settings, base  <-  access
 #   all of them  <-  app
 #
 # Usage: cmake -DROOT=<src folder> -P check-layers.cmake
@@ -15,8 +16,9 @@ set(allowed_settings_page settings_page widgets settings base)
 set(allowed_music music widgets settings base)
 set(allowed_picture picture widgets settings base)
 set(allowed_results results widgets settings base)
-set(allowed_app app game settings_page music picture results widgets settings base)
-set(folders base settings game widgets settings_page music picture results app)
+set(allowed_access access settings_page results widgets settings base)
+set(allowed_app app game settings_page music picture results access widgets settings base)
+set(folders base settings game widgets settings_page music picture results access app)
 
 set(wrong "")
 set(checked 0)
