@@ -1,12 +1,10 @@
-// The floor the game is measured against: the cheapest Qt window with a menu
-// bar, built by the same CMake with the same flags. Given picture files, it
-// sets them as its window's icon before it shows, which is what an icon costs
-// a window that waits for it.
+// The floor as its own program. Given picture files, it sets them as its
+// window's icon before it shows, which is what an icon costs a window that
+// waits for it.
 
-#include <QApplication>
+#include "FloorWindow.h"
+
 #include <QIcon>
-#include <QMainWindow>
-#include <QMenuBar>
 
 int main(int argc, char *argv[])
 {
@@ -18,13 +16,7 @@ int main(int argc, char *argv[])
             icon.addFile(QString::fromLocal8Bit(argv[i]));
         QApplication::setWindowIcon(icon);
     }
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Floor"));
-    QMenu *file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("New"));
-    file->addAction(QStringLiteral("Exit"), &app, &QApplication::quit);
-    window.menuBar()->addAction(QStringLiteral("Settings"));
-    window.menuBar()->addAction(QStringLiteral("About"));
+    FloorWindow window;
     window.move(65, 41);
     window.resize(504, 295);
     window.show();

@@ -41,6 +41,8 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     # The window managers the placement test runs under, the keyboard
     # layouts of the access key test, and the second Wayland compositor.
     packages+=(xfwm4 metacity fluxbox x11-xkb-utils sway)
+    # What bench/run.sh counts a repaint's instructions with.
+    packages+=(valgrind)
     # The check of the catalogues, and the English desktop the English test
     # starts the game on.
     packages+=(python3 locales)

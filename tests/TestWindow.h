@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window as the widget tests drive it: a temporary program folder,
-// scripted dialogs, a fixed clock and seed, a silent sound output and the
+// scripted dialogs, a clock the test moves, a fixed seed, a silent sound output and the
 // message box captured.
 
 #include "Doubles.h"
@@ -23,13 +23,13 @@ public:
     ScriptedMusic music;
     MessageCapture messages;
     std::uint32_t seed = 777;
-    double timeOfDay = 0.5;
+    qint64 clockMs = 1'000'000;
 
     std::unique_ptr<TForm1> start()
     {
         TForm1::Environment env;
         env.programFolder = dir.path();
-        env.timeOfDay = [this] { return timeOfDay; };
+        env.clockMs = [this] { return clockMs; };
         env.randomSeed = [this] { return seed; };
         env.colors = &colors;
         env.music = &music;
@@ -56,6 +56,9 @@ public:
     void winBoard(TForm1 &w, double seconds)
     {
         Game &g = w.game();
+        const qint64 start = clockMs;
+        const int pairs = g.rows() * g.cols() / 2;
+        int pair = 0;
         const auto press = [&g](int r, int c) {
             g.MouseDown(r, c);
             g.Timer1Timer();
@@ -69,7 +72,7 @@ public:
                         if ((r2 != r || c2 != c) && g.tile(r2, c2).Visible
                             && g.tile(r2, c2).PairColor == g.tile(r, c).PairColor) {
                             press(r, c);
-                            timeOfDay += seconds / 86400.0 / (g.rows() * g.cols() / 2);
+                            clockMs = start + qint64(seconds * 1000) * ++pair / pairs;
                             press(r2, c2);
                             g.Timer3Timer();
                         }

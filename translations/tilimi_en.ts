@@ -55,6 +55,13 @@
     </message>
 </context>
 <context>
+    <name>JsonFile</name>
+    <message>
+        <source>Файл %1 не удалось прочитать целиком. Он сохранён как %2, а новый файл начат с того, что удалось прочитать.</source>
+        <translation>The file %1 could not be read whole. It has been kept as %2, and a new file has been started from what could be read.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Язык (Language)</source>
@@ -63,6 +70,61 @@
     <message>
         <source>Язык сменится при следующем запуске игры</source>
         <translation>The language changes at the next start of the game</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>Игра</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>&amp;Игра</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>Новая</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Малая</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>Большая</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>Демонстрация</source>
+        <translation>Demonstration</translation>
+    </message>
+    <message>
+        <source>Метки цветов</source>
+        <translation>Colour marks</translation>
+    </message>
+    <message>
+        <source>&amp;Рекорды…</source>
+        <translation>&amp;Best results…</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>&amp;Настройки</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Мандала</source>
+        <translation>&amp;Mandala</translation>
+    </message>
+    <message>
+        <source>Му&amp;зыка</source>
+        <translation>M&amp;usic</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About</translation>
     </message>
 </context>
 <context>
@@ -364,6 +426,13 @@
     </message>
 </context>
 <context>
+    <name>PreferencesKeeper</name>
+    <message>
+        <source>Выбор не удалось сохранить в файле %1: %2. Он действует до выхода из игры.</source>
+        <translation>The choice could not be saved in the file %1: %2. It holds until you leave the game.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsDialog</name>
     <message>
         <source>Рекорды</source>
@@ -441,6 +510,16 @@
         <source>Сильный</source>
         <translation>Strong</translation>
     </message>
+    <message>
+        <source>ru_RU</source>
+        <comment>the locale whose month names the dates of the results use</comment>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm t</source>
+        <comment>the date of a result, as QDateTime writes it</comment>
+        <translation>d MMMM yyyy, HH:mm t</translation>
+    </message>
 </context>
 <context>
     <name>ResultsKeeper</name>
@@ -451,6 +530,18 @@
     <message>
         <source>Рекорд: %1-е место на большой доске</source>
         <translation>Best result: place %1 on the large board</translation>
+    </message>
+    <message>
+        <source>Результат не удалось сохранить в файле %1: %2.</source>
+        <translation>The result could not be saved in the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>Сброс рекордов не удалось сохранить в файле %1: %2.</source>
+        <translation>The clearing of the best results could not be saved in the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>Итог партии не удалось сохранить в файле %1: %2.</source>
+        <translation>The result of the match could not be saved in the file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -570,58 +661,6 @@
 </context>
 <context>
     <name>TForm1</name>
-    <message>
-        <source>Игра</source>
-        <translation>Game</translation>
-    </message>
-    <message>
-        <source>&amp;Игра</source>
-        <translation>&amp;Game</translation>
-    </message>
-    <message>
-        <source>Новая</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Малая</source>
-        <translation>Small</translation>
-    </message>
-    <message>
-        <source>Большая</source>
-        <translation>Large</translation>
-    </message>
-    <message>
-        <source>Демонстрация</source>
-        <translation>Demonstration</translation>
-    </message>
-    <message>
-        <source>Метки цветов</source>
-        <translation>Colour marks</translation>
-    </message>
-    <message>
-        <source>&amp;Рекорды…</source>
-        <translation>&amp;Best results…</translation>
-    </message>
-    <message>
-        <source>Выход</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>&amp;Настройки</source>
-        <translation>&amp;Settings</translation>
-    </message>
-    <message>
-        <source>&amp;Мандала</source>
-        <translation>&amp;Mandala</translation>
-    </message>
-    <message>
-        <source>Му&amp;зыка</source>
-        <translation>M&amp;usic</translation>
-    </message>
-    <message>
-        <source>&amp;О программе</source>
-        <translation>&amp;About</translation>
-    </message>
     <message>
         <source>%1 — игра в цветные пары.</source>
         <translation>%1 — a game of colour pairs.</translation>

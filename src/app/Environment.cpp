@@ -6,13 +6,19 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
+
+#include <memory>
 
 void Environment::fillDefaults()
 {
     if (programFolder.isEmpty())
         programFolder = QCoreApplication::applicationDirPath();
-    if (!timeOfDay)
-        timeOfDay = [] { return QTime::currentTime().msecsSinceStartOfDay() / 86400000.0; };
+    if (!clockMs) {
+        auto timer = std::make_shared<QElapsedTimer>();
+        timer->start();
+        clockMs = [timer] { return timer->elapsed(); };
+    }
     if (!randomSeed)
         randomSeed = [] { return Random::seedFor(QDateTime::currentDateTimeUtc().time()); };
     if (language.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <functional>
@@ -14,8 +15,8 @@ class MusicChooser;
 struct Environment
 {
     QString programFolder;                      // empty: the executable's folder
-    std::function<double()> timeOfDay;          // empty: the local clock, as a fraction of a day
-    std::function<std::uint32_t()> randomSeed;  // empty: from the UTC clock
+    std::function<qint64()> clockMs;            // empty: a monotonic clock (QElapsedTimer), in milliseconds
+    std::function<std::uint32_t()> randomSeed;  // empty: from the time of day (UTC)
     ColorChooser *colors = nullptr;             // empty: the colour dialog
     MusicChooser *music = nullptr;              // empty: the open-file dialog
     QString audioSink = QStringLiteral("autoaudiosink");

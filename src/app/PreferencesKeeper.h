@@ -2,6 +2,7 @@
 
 #include "settings/Preferences.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -12,6 +13,8 @@
 // PreferencesFile; this class needs no change for it.
 class PreferencesKeeper
 {
+    Q_DECLARE_TR_FUNCTIONS(PreferencesKeeper)
+
 public:
     explicit PreferencesKeeper(QString folder);
 
@@ -19,12 +22,15 @@ public:
     void load();
     const Preferences &preferences() const { return m_preferences; }
 
-    // Makes a change of the player's choices and stores it. The change stays
-    // in force for this run even where it cannot be stored. Throws IoError
-    // when storing fails.
+    // Makes a change of the player's choices and stores just that change in
+    // the file as it is now, so a choice another copy of the game made
+    // meanwhile is kept. The change stays in force for this run even where
+    // it cannot be stored: the player is told once why it will not be
+    // remembered, and again only after a store that succeeded.
     void change(const std::function<void(Preferences &)> &edit);
 
 private:
     QString m_folder;
     Preferences m_preferences;
+    bool m_failureTold = false;
 };

@@ -2,9 +2,11 @@
 
 #include "base/Messages.h"
 #include "results/ResultsDialog.h"
+#include "settings/JsonFile.h"
 #include "settings/ResultsFile.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QWidget>
 
 ResultsKeeper::ResultsKeeper(QString folder, QWidget *window)
@@ -15,6 +17,8 @@ ResultsKeeper::ResultsKeeper(QString folder, QWidget *window)
 void ResultsKeeper::load()
 {
     m_results = ResultsFile(m_folder).load();
+    for (const auto &[board, entry] : m_unstored)
+        m_results.add(board, entry);
 }
 
 void ResultsKeeper::recordWin(const GameWin &win)
@@ -23,26 +27,28 @@ void ResultsKeeper::recordWin(const GameWin &win)
     if (win.demonstration || win.match || !BestResults::boardOf(win.cols, win.rows, board))
         return;
     const BestResults::Entry entry{win.elapsedMs, win.presses, QDateTime::currentDateTimeUtc()};
-    const int place = m_results.add(board, entry);
+    m_unstored.append({board, entry});
+    store([](BestResults &) {}, tr("Результат не удалось сохранить в файле %1: %2."));
+    // The place among the results the file holds now, other copies' too.
+    const int place = int(m_results.table(board).indexOf(entry)) + 1;
     if (place == 0)
         return;
     m_latest = {board, entry};
-    Q_EMIT noteChanged((board == BestResults::Small ? tr("Рекорд: %1-е место на малой доске")
-                                                    : tr("Рекорд: %1-е место на большой доске"))
-                           .arg(place));
-    store();
+    Q_EMIT noteChanged(board == BestResults::Small ? tr("Рекорд: %1-е место на малой доске").arg(place)
+                                                   : tr("Рекорд: %1-е место на большой доске").arg(place));
 }
 
 void ResultsKeeper::reset(BestResults::Board board)
 {
-    m_results.reset(board);
+    m_unstored.removeIf([board](const Win &win) { return win.first == board; });
     if (m_latest && m_latest->first == board)
         m_latest.reset();
-    store();
+    store([board](BestResults &tables) { tables.reset(board); }, tr("Сброс рекордов не удалось сохранить в файле %1: %2."));
 }
 
 void ResultsKeeper::showDialog(int cols, int rows)
 {
+    load();
     auto *dialog = new ResultsDialog(m_results, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (m_latest)
@@ -59,13 +65,25 @@ void ResultsKeeper::recordMatch(Match::Opponent opponent, Match::Outcome outcome
 {
     if (!Match::isComputer(opponent))
         return;
-    // Read afresh, so that boards counted by another run of the game stay.
+    const MatchTally::Result result = outcome == Match::Outcome::HomeWon   ? MatchTally::Won
+                                    : outcome == Match::Outcome::AwayWon ? MatchTally::Lost
+                                                                         : MatchTally::Drawn;
     const ResultsFile file(m_folder);
-    MatchTally tally = file.loadTally();
-    tally.add(Match::strengthOf(opponent), outcome == Match::Outcome::HomeWon   ? MatchTally::Won
-                                           : outcome == Match::Outcome::AwayWon ? MatchTally::Lost
-                                                                                : MatchTally::Drawn);
-    storeWith([&] { file.storeTally(tally); });
+    try {
+        // Counted into the tally as the file holds it now, so that boards
+        // another copy of the game counted stay.
+        const QString copy = file.updateTally(
+            [&](MatchTally &tally) { tally.add(Match::strengthOf(opponent), result); });
+        m_failureTold = false;
+        if (!copy.isEmpty())
+            tell(JsonFile::setAsideText(file.path(), copy));
+    } catch (const std::exception &e) {
+        if (!m_failureTold) {
+            m_failureTold = true;
+            tell(tr("Итог партии не удалось сохранить в файле %1: %2.")
+                     .arg(QDir::toNativeSeparators(file.path()), QString::fromUtf8(e.what())));
+        }
+    }
 }
 
 void ResultsKeeper::countMatches(const Match &match)
@@ -74,25 +92,42 @@ void ResultsKeeper::countMatches(const Match &match)
             [this, &match](Match::Outcome outcome) { recordMatch(match.opponent(), outcome); });
 }
 
-void ResultsKeeper::store()
+void ResultsKeeper::store(const std::function<void(BestResults &)> &edit, const QString &failure)
 {
-    // A failure leaves the results in play, to be stored with the next
-    // change.
-    storeWith([this] { ResultsFile(m_folder).store(m_results); });
+    std::optional<BestResults> changed;
+    const auto apply = [&](BestResults &tables) {
+        for (const auto &[board, entry] : m_unstored)
+            tables.add(board, entry);
+        edit(tables);
+        changed = tables;
+    };
+    const ResultsFile file(m_folder);
+    try {
+        const QString copy = file.updateTables(apply);
+        m_unstored.clear();
+        m_failureTold = false;
+        if (!copy.isEmpty())
+            tell(JsonFile::setAsideText(file.path(), copy));
+    } catch (const std::exception &e) {
+        // Where the file could not even be read under its lock, the change
+        // is made to the tables in play.
+        if (!changed) {
+            BestResults tables = m_results;
+            apply(tables);
+        }
+        // A win that entered no table has nothing left to store.
+        m_unstored.removeIf([&](const Win &win) { return !changed->table(win.first).contains(win.second); });
+        if (!m_failureTold) {
+            m_failureTold = true;
+            tell(failure.arg(QDir::toNativeSeparators(file.path()), QString::fromUtf8(e.what())));
+        }
+    }
+    m_results = *changed;
 }
 
-void ResultsKeeper::storeWith(const std::function<void()> &write)
+void ResultsKeeper::tell(const QString &text)
 {
-    try {
-        write();
-        m_unstored = false;
-    } catch (const std::exception &e) {
-        if (m_unstored)
-            return;
-        m_unstored = true;
-        // Told after the game's handler has ended, so the box holds up
-        // nothing of the win.
-        const QString text = QString::fromUtf8(e.what());
-        QMetaObject::invokeMethod(this, [text] { Messages::show(text); }, Qt::QueuedConnection);
-    }
+    // Told after the game's handler has ended, so the box holds up nothing
+    // of the win.
+    QMetaObject::invokeMethod(this, [text] { Messages::show(text); }, Qt::QueuedConnection);
 }

@@ -1,11 +1,13 @@
 #include "TForm1.h"
 
 #include "access/BoardAccessible.h"
-#include "access/MenuBarKey.h"
 #include "BoardView.h"
+#include "LanguageMenu.h"
+#include "MainMenu.h"
 #include "MatchScore.h"
 #include "OpponentMenu.h"
-#include "LanguageMenu.h"
+#include "PageStack.h"
+#include "SettingsKeeper.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
 #include "base/ObjectName.h"
@@ -19,11 +21,8 @@
 #include "settings_page/SettingsPage.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRandomGenerator>
 
@@ -53,16 +52,16 @@ TForm1::TForm1(Environment environment)
     setFont(font);
     m_placement = new WindowPlacement(this, Design::scaled(DesignedPlacement),
                                       Design::scaled(DesignedMinimum));
+    m_settingsKeeper = std::make_unique<SettingsKeeper>(Settings, *m_placement, StartDir);
 
     m_client = new QWidget(this);
     setCentralWidget(m_client);
-    m_client->installEventFilter(this);
     createMenus();
     createPages();
-    m_board = new BoardView(m_client, *Panel2->concealedSample(), *Panel2->revealedSample(), mtime,
-                            mtimes);
-    m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.timeOfDay);
-    m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
+    m_board = new BoardView(m_client, *Panel2->concealedSample(), *Panel2->revealedSample(),
+                            m_menu->mtime, m_menu->mtimes);
+    m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.clockMs);
+    m_music = std::make_unique<Music>(Settings, m_menu->N13, this, m_env.audioSink, m_env.music);
     m_music->setFirstFolder(m_env.firstMusicFolder);
     startMatches();
     connect(m_board, &BoardView::tilePressed, this,
@@ -87,7 +86,7 @@ TForm1::~TForm1()
 {
     // The board goes before the widgets that show it: a late resize must not
     // lay it out.
-    m_client->removeEventFilter(this);
+    disconnect(m_pages, nullptr, this, nullptr);
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -100,46 +99,25 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::createMenus()
 {
-    QMenuBar *bar = menuBar();
-    MnGame2 = named(bar->addAction(tr("Игра")), "MnGame2");
-    MnGame2->setVisible(false);
-    MnGame1 = named(bar->addMenu(tr("&Игра")), "MnGame1");
-    N1 = named(MnGame1->addAction(tr("Новая")), "N1");
-    N2 = named(MnGame1->addAction(tr("Малая")), "N2");
-    N3 = named(MnGame1->addAction(tr("Большая")), "N3");
-    N15 = named(MnGame1->addAction(tr("Демонстрация")), "N15");
-    m_colorMarks = named(MnGame1->addAction(tr("Метки цветов")), "colorMarks");
-    m_colorMarks->setCheckable(true);
-    N25 = named(MnGame1->addAction(tr("&Рекорды…")), "N25");
-    // Above Рекорды…, which stays the item above the separator.
-    m_opponents = new OpponentMenu(MnGame1, N25);
-    new LanguageMenu(MnGame1, N25, m_env.language, m_preferences);
-    MnGame1->addSeparator();
-    N5 = named(MnGame1->addAction(tr("Выход")), "N5");
-    N6 = named(bar->addAction(tr("&Настройки")), "N6");
-    N10 = named(bar->addAction(tr("&Мандала")), "N10");
-    N13 = named(bar->addMenu(tr("Му&зыка")), "N13");
-    N11 = named(bar->addAction(tr("&О программе")), "N11");
-    mtime = named(bar->addAction(QString()), "mtime");
-    mtimes = named(bar->addAction(QString()), "mtimes");
-    new MenuBarKey(bar);
-
-    connect(MnGame2, &QAction::triggered, this, Messages::guarded([this] { MnGame2Click(); }));
-    connect(MnGame1, &QMenu::aboutToShow, this, Messages::guarded([this] { MnGame1Popup(); }));
-    connect(N1, &QAction::triggered, this, Messages::guarded([this] { m_game->New(); }));
-    connect(N2, &QAction::triggered, this, Messages::guarded([this] { m_game->Small(); }));
-    connect(N3, &QAction::triggered, this, Messages::guarded([this] { m_game->Large(); }));
-    connect(N15, &QAction::triggered, this, Messages::guarded([this] {
+    m_menu = new MainMenu(menuBar());
+    const MainMenu &m = *m_menu;
+    new LanguageMenu(m.MnGame1, m.N25, m_env.language, m_preferences);
+    connect(m.MnGame2, &QAction::triggered, this, Messages::guarded([this] { MnGame2Click(); }));
+    connect(m.MnGame1, &QMenu::aboutToShow, this, Messages::guarded([this] { MnGame1Popup(); }));
+    connect(m.N1, &QAction::triggered, this, Messages::guarded([this] { m_game->New(); }));
+    connect(m.N2, &QAction::triggered, this, Messages::guarded([this] { m_game->Small(); }));
+    connect(m.N3, &QAction::triggered, this, Messages::guarded([this] { m_game->Large(); }));
+    connect(m.N15, &QAction::triggered, this, Messages::guarded([this] {
                 m_game->ToggleDemo();
                 PanelImage->hide();
             }));
-    connect(m_colorMarks, &QAction::triggered, this,
+    connect(m.colorMarks, &QAction::triggered, this,
             [this](bool checked) { Messages::guard([&] { colorMarksClick(checked); }); });
-    connect(N25, &QAction::triggered, this, Messages::guarded([this] { N25Click(); }));
-    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
-    connect(N6, &QAction::triggered, this, Messages::guarded([this] { N6Click(); }));
-    connect(N10, &QAction::triggered, this, Messages::guarded([this] { N10Click(); }));
-    connect(N11, &QAction::triggered, this, Messages::guarded([this] { N11Click(); }));
+    connect(m.N25, &QAction::triggered, this, Messages::guarded([this] { N25Click(); }));
+    connect(m.N5, &QAction::triggered, this, &TForm1::N5Click);
+    connect(m.N6, &QAction::triggered, this, Messages::guarded([this] { N6Click(); }));
+    connect(m.N10, &QAction::triggered, this, Messages::guarded([this] { N10Click(); }));
+    connect(m.N11, &QAction::triggered, this, Messages::guarded([this] { N11Click(); }));
 }
 
 void TForm1::createPages()
@@ -148,16 +126,21 @@ void TForm1::createPages()
     Panel1->setBevelOuter(bvNone);
     Panel1->setColor(clTeal);
     connect(Panel1, &TCustomPanel::clicked, this, [this] { m_game->StopDemo(); });
+    m_pages = new PageStack(m_client, Panel1, *m_menu);
+    // Before the tiles exist there is nothing to lay out.
+    connect(m_pages, &PageStack::resized, this, [this] {
+        if (m_board->hasTiles())
+            m_game->Layout();
+    });
 
     Panel2 = named(new SettingsPage(PendingSettings, m_env.colors, m_client), "Panel2");
-    // Only the page in front is shown: one behind it would keep the keyboard.
-    Panel2->hide();
+    m_pages->add(Panel2);
     connect(Panel2, &SettingsPage::applyRequested, this, Messages::guarded([this] { Apply(); }));
     connect(Panel2, &SettingsPage::cancelRequested, this, Messages::guarded([this] { Cancel(); }));
     connect(Panel2, &SettingsPage::defaultsRequested, this, Messages::guarded([this] { Defaults(); }));
 
     PanelImage = named(new PicturePage(m_client), "PanelImage");
-    PanelImage->hide();
+    m_pages->add(PanelImage);
 }
 
 void TForm1::startUp()
@@ -170,13 +153,13 @@ void TForm1::startUp()
     Settings = SettingsFile(StartDir).load(DefaultSettings);
     m_results->load();
     m_preferences.load();
-    m_colorMarks->setChecked(preferences().ColorMarks);
+    m_menu->colorMarks->setChecked(preferences().ColorMarks);
     m_board->setMarksShown(preferences().ColorMarks);
-    m_opponents->restore();
+    m_menu->opponents->restore();
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
-    showGamePage();
+    m_pages->showGame();
     Panel2->readLooks(Settings);
     m_board->createTiles();
     m_game->CreateTiles();
@@ -208,68 +191,9 @@ void TForm1::Timer2Timer()
     Timer2->setEnabled(false);
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *e)
-{
-    if (watched == m_client && e->type() == QEvent::Resize) {
-        // The pages fill the client area; before the tiles exist there is
-        // nothing to lay out.
-        for (QWidget *page : std::initializer_list<QWidget *>{Panel1, Panel2, PanelImage})
-            page->setGeometry(m_client->rect());
-        if (m_board->hasTiles())
-            m_game->Layout();
-    }
-    return QMainWindow::eventFilter(watched, e);
-}
-
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (m_exiting) {
-        event->accept();
-        return;
-    }
-    // A failure to store keeps the window open with the reason in the box.
-    // The program ends with its last window: a signal now stores no more.
-    try {
-        storeSettings();
-        m_exiting = true;
-        event->accept();
-    } catch (const std::exception &e) {
-        event->ignore();
-        Messages::show(QString::fromUtf8(e.what()));
-    }
-}
-
-void TForm1::storeSettings()
-{
-    m_placement->store(Settings);
-    SettingsFile(StartDir).store(Settings);
-}
-
-void TForm1::commitData()
-{
-    if (m_exiting)
-        return;
-    // After SIGHUP there is nobody to read a box.
-    try {
-        storeSettings();
-    } catch (const std::exception &e) {
-        qWarning("tilimi: the settings were not stored for the session: %s", e.what());
-    }
-}
-
-void TForm1::endSession()
-{
-    if (m_exiting)
-        return;
-    commitData();
-    m_exiting = true;
-    QCoreApplication::exit(0);
-}
-
-void TForm1::N5Click()
-{
-    m_exiting = true;
-    QCoreApplication::exit(0);
+    m_settingsKeeper->close(event);
 }
 
 void TForm1::colorMarksClick(bool shown)
@@ -284,7 +208,7 @@ void TForm1::N10Click()
 {
     m_game->StopDemo();
     Panel2->hide();
-    showOtherPage(PanelImage);
+    m_pages->showOther(PanelImage);
 }
 
 void TForm1::N11Click()
@@ -308,7 +232,7 @@ void TForm1::startMatches()
         return !QApplication::activePopupWidget() && !QApplication::activeModalWidget()
             && Panel2->isHidden() && PanelImage->isHidden();
     });
-    m_opponents->serve(*m_match, m_preferences);
+    m_menu->opponents->serve(*m_match, m_preferences);
     m_results->countMatches(*m_match);
 }
 
@@ -331,14 +255,14 @@ void TForm1::Apply()
     m_game->ConcealTilesInPlay();
     m_game->Layout();
     Panel1->setColor(TColor(Settings.BackColor));
-    showGamePage();
+    m_pages->showGame();
 }
 
 void TForm1::Cancel()
 {
     PendingSettings = Settings;
     Panel2->showLooks(PendingSettings);
-    showGamePage();
+    m_pages->showGame();
 }
 
 void TForm1::Defaults()
@@ -348,36 +272,7 @@ void TForm1::Defaults()
     Panel1->setColor(TColor(Settings.BackColor));
     m_game->Layout();
     m_game->Small();
-    showGamePage();
-}
-
-void TForm1::showGamePage()
-{
-    Panel2->lower();
-    Panel2->hide();
-    Panel1->setFocus();
-    showGameMenu(true);
-}
-
-void TForm1::showOtherPage(QWidget *page)
-{
-    page->show();
-    page->raise();
-    // Keys go to the page in front; the game page has none of its own then.
-    page->setFocus();
-    showGameMenu(false);
-}
-
-void TForm1::showGameMenu(bool shown)
-{
-    // Only the visible one of the two "Игра" items carries the access key:
-    // the menu bar listens for the keys of hidden items too, and with two
-    // owners of Alt+И it would take turns between them, losing every other
-    // press.
-    MnGame1->setTitle(shown ? tr("&Игра") : tr("Игра"));
-    MnGame1->menuAction()->setVisible(shown);
-    MnGame2->setText(shown ? tr("Игра") : tr("&Игра"));
-    MnGame2->setVisible(!shown);
+    m_pages->showGame();
 }
 
 void TForm1::N6Click()
@@ -385,7 +280,7 @@ void TForm1::N6Click()
     m_game->StopDemo();
     PanelImage->hide();
     Load();
-    showOtherPage(Panel2);
+    m_pages->showOther(Panel2);
 }
 
 void TForm1::MnGame1Popup()
@@ -397,6 +292,6 @@ void TForm1::MnGame1Popup()
 
 void TForm1::MnGame2Click()
 {
-    showGamePage();
+    m_pages->showGame();
     MnGame1Popup();
 }

@@ -5,6 +5,7 @@
 #include "game/Random.h"
 #include "PreferencesKeeper.h"
 #include "ResultsKeeper.h"
+#include "SettingsKeeper.h"
 #include "settings/TGameSettings.h"
 
 #include <QMainWindow>
@@ -16,11 +17,10 @@ class BoardView;
 class Game;
 class GameTimer;
 class Match;
-class OpponentMenu;
+class MainMenu;
+class PageStack;
 class Music;
 class PicturePage;
-class QAction;
-class QMenu;
 class SettingsPage;
 class TCustomPanel;
 class WindowPlacement;
@@ -56,15 +56,15 @@ public:
     void N6Click();      // Настройки: shows the settings page
     void MnGame1Popup(); // opening the Game menu: the other pages give way to the game
     void MnGame2Click(); // Игра while another page is up: back to the game
-    void N5Click();      // Игра ▸ Выход: ends the program without storing the settings
+    void N5Click() { m_settingsKeeper->exit(); } // Игра ▸ Выход: ends the program without storing
     // The session manager asks to save (a checkpoint, or the first step of a
     // logout, which its own message to die ends): stores the settings as the
     // close box does, and the game plays on. A failure is only logged: a box
     // would hold up the session. After Выход there is nothing to store.
-    void commitData();
+    void commitData() { m_settingsKeeper->commitData(); }
     // The end of the session (SIGTERM or SIGHUP): stores as commitData, once,
     // and ends the program.
-    void endSession();
+    void endSession() { m_settingsKeeper->endSession(); }
     void N10Click();     // Мандала: shows the picture page
     void N11Click();     // О программе: the one-line credit in a message box
     // Игра ▸ Метки цветов: shows or hides the colour marks and stores the
@@ -87,7 +87,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createMenus();
@@ -95,10 +94,6 @@ private:
     void startUp();
     void captureDefaults();
     void Timer2Timer(); // the second start-up pass: Load, then Apply
-    void showGamePage();
-    void showOtherPage(QWidget *page);
-    void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
-    void storeSettings(); // the placement into Settings, then Settings into "DbData"
     void startMatches(); // the match against someone: its menu, its pauses, its results
 
     TGameSettings Settings;        // the settings in force
@@ -110,21 +105,7 @@ private:
     SettingsPage *Panel2 = nullptr;    // the settings page, lowered behind the game page when not in use
     PicturePage *PanelImage = nullptr; // the picture page: the mandala and its negative
 
-    QAction *MnGame2 = nullptr; // "Игра" shown instead of the Game menu while another page is up
-    QMenu *MnGame1 = nullptr;   // the Game menu, shown while the game page is up
-    QAction *N1 = nullptr;      // Игра ▸ Новая: a new board of the current size
-    QAction *N2 = nullptr;      // Игра ▸ Малая: a new small board, 6 by 4
-    QAction *N3 = nullptr;      // Игра ▸ Большая: a new large board, 8 by 6
-    QAction *N15 = nullptr;     // Игра ▸ Демонстрация: starts or stops the self-playing demonstration
-    QAction *m_colorMarks = nullptr; // Игра ▸ Метки цветов, checkable
-    QAction *N25 = nullptr;     // Игра ▸ Рекорды…: the dialog of the best results
-    QAction *N5 = nullptr;      // Игра ▸ Выход
-    QAction *N6 = nullptr;      // Настройки
-    QAction *N10 = nullptr;     // Мандала
-    QMenu *N13 = nullptr;       // Музыка: the music's menu
-    QAction *N11 = nullptr;     // О программе
-    QAction *mtime = nullptr;   // the time of the last won board, "mm:ss"; a click clears it
-    QAction *mtimes = nullptr;  // the presses of the last won board; a click clears it
+    MainMenu *m_menu = nullptr; // the menu bar and its items, by their designer names
 
     GameTimer *Timer2 = nullptr; // 220 ms after start-up: the second start-up pass
 
@@ -133,11 +114,11 @@ private:
     PreferencesKeeper m_preferences;
     ResultsKeeper *m_results = nullptr;
     QWidget *m_client = nullptr;
+    PageStack *m_pages = nullptr; // the three pages, one in front
     WindowPlacement *m_placement = nullptr;
     BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
     Match *m_match = nullptr;
-    OpponentMenu *m_opponents = nullptr; // Игра ▸ Соперник
     std::unique_ptr<Music> m_music;
-    bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
+    std::unique_ptr<SettingsKeeper> m_settingsKeeper; // stores "DbData" at the close and the session's end
 };

@@ -8,9 +8,9 @@
 #include <utility>
 
 Game::Game(TGameSettings &settings, Random &random, GameView &view,
-           std::function<double()> timeOfDay, QObject *parent)
+           std::function<qint64()> clockMs, QObject *parent)
     : QObject(parent), m_settings(settings), m_random(random), m_view(view),
-      m_timeOfDay(std::move(timeOfDay))
+      m_clockMs(std::move(clockMs))
 {
     for (int r = 1; r <= MaxRows; ++r) {
         for (int c = 1; c <= MaxCols; ++c) {
@@ -205,7 +205,7 @@ bool Game::BoardCleared() const
 
 void Game::startClock()
 {
-    m_startTime = m_timeOfDay();
+    m_startMs = m_clockMs();
     if (!m_turnsOfTwo) {
         m_view.setTimeCaption(QString());
         m_view.setCountCaption(QString());
@@ -305,7 +305,7 @@ void Game::Timer3Timer()
     if (BoardCleared()) {
         Timer4.setEnabled(true);
         m_tag = 0;
-        const GameWin win{m_settings.Cols, m_settings.Rows, elapsedMs(m_startTime, m_timeOfDay()),
+        const GameWin win{m_settings.Cols, m_settings.Rows, m_clockMs() - m_startMs,
                           m_moveCount, m_demoPressed, m_turnsOfTwo};
         if (!m_turnsOfTwo) {
             m_view.setTimeCaption(ElapsedText::format(win.elapsedMs));
@@ -358,15 +358,3 @@ void Game::Timer5Timer()
     pressTile(r, c);
 }
 
-qint64 Game::elapsedMs(double start, double now)
-{
-    double days = now - start;
-    if (days < 0)
-        days += 1.0;
-    return std::llround(days * 86400000.0);
-}
-
-QString Game::elapsedText(double start, double now)
-{
-    return ElapsedText::format(elapsedMs(start, now));
-}

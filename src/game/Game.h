@@ -27,9 +27,11 @@ public:
     static constexpr int MaxRows = 6;
     static constexpr int MaxCols = 8;
 
-    // timeOfDay: the local time of day as a fraction of a day.
+    // clockMs: a monotonic clock in milliseconds. A board's time is counted
+    // on it, so a step of the wall clock (summer time, a correction) never
+    // changes a result.
     Game(TGameSettings &settings, Random &random, GameView &view,
-         std::function<double()> timeOfDay, QObject *parent = nullptr);
+         std::function<qint64()> clockMs, QObject *parent = nullptr);
 
     const TileState &tile(int row, int col) const { return m_tiles[row - 1][col - 1]; }
 
@@ -76,7 +78,7 @@ public:
     std::uint8_t FirstCol() const { return m_firstCol; }
     std::uint8_t SecondRow() const { return m_secondRow; } // the tile pressed last
     std::uint8_t SecondCol() const { return m_secondCol; }
-    double StartTime() const { return m_startTime; }       // the clock's start, as a fraction of a day
+    qint64 StartMs() const { return m_startMs; }           // the clock's reading at the board's first press
     int MoveCount() const { return m_moveCount; }          // presses since the clock started
     // 1 while the game clock runs: from the first press of a board until the
     // board is won or replaced; 0 otherwise.
@@ -84,11 +86,6 @@ public:
     int LastDemoRow() const { return m_lastDemoRow; } // the demonstration's last pick
     int LastDemoCol() const { return m_lastDemoCol; }
 
-    // The time from start to now in milliseconds, and as "mm:ss" with minutes
-    // counting on past an hour ("65:30"); a game that runs past midnight
-    // counts the day that wrapped.
-    static qint64 elapsedMs(double start, double now);
-    static QString elapsedText(double start, double now);
     // One step of the vanishing: 60 % of the size, kept centred.
     static void shrink(TileState &tile);
 
@@ -129,14 +126,14 @@ private:
     TGameSettings &m_settings;
     Random &m_random;
     GameView &m_view;
-    std::function<double()> m_timeOfDay;
+    std::function<qint64()> m_clockMs;
     std::array<std::array<TileState, MaxCols>, MaxRows> m_tiles{};
 
     std::uint8_t m_firstRow = 0;  // FirstRow, FirstCol: the tile left face up, 0 for none
     std::uint8_t m_firstCol = 0;
     std::uint8_t m_secondRow = 0; // SecondRow, SecondCol: the tile pressed last
     std::uint8_t m_secondCol = 0;
-    double m_startTime = 0;       // StartTime: time of day of the board's first press
+    qint64 m_startMs = 0;         // StartMs: the clock's reading at the board's first press
     int m_moveCount = 0;          // MoveCount: presses since the clock started
     int m_tag = 0;                // Tag: 1 while the clock runs
     int m_lastDemoRow = 0;        // the demonstration's last pick

@@ -16,6 +16,7 @@ void TImage::setJpeg(const QByteArray &data)
 {
     m_jpeg = data;
     m_bitmap = QImage();
+    m_stretched = QPixmap();
     m_failed = false;
     update();
 }
@@ -39,8 +40,22 @@ void TImage::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), m_bitmap);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_stretched.size() != pixels) {
+        m_stretched = QPixmap::fromImage(m_bitmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        m_stretched.setDevicePixelRatio(ratio);
+        ++m_stretches;
+    }
+    painter.drawPixmap(0, 0, m_stretched);
+}
+
+void TImage::hideEvent(QHideEvent *event)
+{
+    // At 3840 by 2160 the stretched copy holds 32 MiB: only the picture
+    // that shows keeps one.
+    m_stretched = QPixmap();
+    QWidget::hideEvent(event);
 }
 
 void TImage::mousePressEvent(QMouseEvent *event)

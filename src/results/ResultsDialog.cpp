@@ -46,15 +46,20 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         t->setMinimumHeight(t->horizontalHeader()->sizeHint().height()
                             + BestResults::Kept * t->verticalHeader()->defaultSectionSize() + 2 * t->frameWidth());
-        // Columns as wide as their widest text in bold (the date as this
-        // locale writes the widest), so they keep their width whatever the
-        // rows; the tabs' titles fit too.
+        // Columns as wide as their widest text in bold (the date of the
+        // month with the longest name), so they keep their width whatever
+        // the rows; the tabs' titles fit too.
         QFont bold = font();
         bold.setBold(true);
         const QFontMetrics metrics(bold);
+        QString widestDate;
+        for (int month = 1; month <= 12; ++month) {
+            const QString date = dateText(QDateTime(QDate(2000, month, 28), QTime(23, 58, 58)));
+            if (metrics.horizontalAdvance(date) > metrics.horizontalAdvance(widestDate))
+                widestDate = date;
+        }
         const QStringList widest{QStringLiteral("10"), QStringLiteral("999:59"), QStringLiteral("99999"),
-                                 QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58, 58)),
-                                                    QLocale::ShortFormat)};
+                                 widestDate};
         for (int col = 0; col < widest.size(); ++col) {
             t->setColumnWidth(col, std::max(t->horizontalHeader()->sectionSizeHint(col),
                                             metrics.horizontalAdvance(widest[col]) + 16));
@@ -98,6 +103,13 @@ QString ResultsDialog::boardTitle(BestResults::Board board)
     return board == BestResults::Small ? tr("Малая доска 6 × 4") : tr("Большая доска 8 × 6");
 }
 
+QString ResultsDialog::dateText(const QDateTime &won)
+{
+    // A translation names the locale of its own language here.
+    const QLocale locale(tr("ru_RU", "the locale whose month names the dates of the results use"));
+    return locale.toString(won.toLocalTime(), tr("d MMMM yyyy, HH:mm t", "the date of a result, as QDateTime writes it"));
+}
+
 void ResultsDialog::setLatest(BestResults::Board board, const BestResults::Entry &entry)
 {
     m_latest = {board, entry};
@@ -137,7 +149,6 @@ void ResultsDialog::showTally()
 
 void ResultsDialog::refresh()
 {
-    const QLocale locale;
     for (int b = 0; b < BestResults::Boards; ++b) {
         QTableWidget *t = m_tables[b];
         const QList<BestResults::Entry> &entries = m_results.table(BestResults::Board(b));
@@ -147,7 +158,7 @@ void ResultsDialog::refresh()
             const BestResults::Entry &e = entries[row];
             const QStringList texts{QString::number(row + 1), ElapsedText::format(e.ms),
                                     QString::number(e.presses),
-                                    locale.toString(e.won.toLocalTime(), QLocale::ShortFormat)};
+                                    dateText(e.won)};
             const bool latest = m_latest && m_latest->first == b && m_latest->second == e;
             for (int col = 0; col < texts.size(); ++col) {
                 auto *item = new QTableWidgetItem(texts[col]);

@@ -29,6 +29,10 @@ public:
     ResultsDialog(const BestResults &results, QWidget *parent = nullptr);
 
     static QString boardTitle(BestResults::Board board);
+    // When a result was won: the local date and time with the zone's
+    // abbreviation, "8 декабря 2026, 23:50 MSK", in the language of the
+    // game's texts whatever the desktop's locale.
+    static QString dateText(const QDateTime &won);
     // The entry that entered a table last, shown in bold and made current.
     void setLatest(BestResults::Board board, const BestResults::Entry &entry);
     void showBoard(BestResults::Board board);

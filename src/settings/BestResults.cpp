@@ -1,5 +1,7 @@
 #include "BestResults.h"
 
+#include "JsonFile.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +12,10 @@
 namespace {
 
 const char *const BoardKeys[BestResults::Boards] = {"small", "large"};
+const QLatin1String VersionKey("version");
+const QLatin1String TimeKey("time_ms");
+const QLatin1String PressesKey("presses");
+const QLatin1String WonKey("won");
 
 // A whole number of a JSON value within bounds, or -1.
 qint64 wholeNumber(const QJsonValue &value, qint64 least, qint64 most)
@@ -75,52 +81,69 @@ void BestResults::reset(Board board)
 
 QByteArray BestResults::toJson() const
 {
-    QByteArray text = "{\n    \"version\": " + QByteArray::number(Version);
-    for (int b = 0; b < Boards; ++b) {
-        text += ",\n    \"" + QByteArray(BoardKeys[b]) + "\": [";
-        const QList<Entry> &table = m_tables[b];
-        for (int i = 0; i < table.size(); ++i) {
-            const QJsonObject entry{
-                {QStringLiteral("time_ms"), double(table[i].ms)},
-                {QStringLiteral("presses"), table[i].presses},
-                {QStringLiteral("won"), table[i].won.toUTC().toString(Qt::ISODateWithMs)}};
-            text += (i == 0 ? "\n        " : ",\n        ") + QJsonDocument(entry).toJson(QJsonDocument::Compact);
-        }
-        text += table.isEmpty() ? "]" : "\n    ]";
-    }
-    return text + "\n}\n";
+    QJsonObject root;
+    writeInto(root);
+    return JsonFile::format(root, fileKeys());
 }
 
-bool BestResults::usesKey(const QString &key)
+QStringList BestResults::fileKeys()
 {
-    return key == QLatin1String("version") || key == QLatin1String(BoardKeys[Small])
-        || key == QLatin1String(BoardKeys[Large]);
+    return {VersionKey, QLatin1String(BoardKeys[Small]), QLatin1String(BoardKeys[Large])};
+}
+
+void BestResults::writeInto(QJsonObject &root) const
+{
+    // A later version's file keeps its number: it knows what it wrote.
+    if (root.value(VersionKey).toInt() < Version)
+        root.insert(VersionKey, Version);
+    for (int b = 0; b < Boards; ++b) {
+        QJsonArray table;
+        for (const Entry &e : m_tables[b]) {
+            QJsonObject entry = e.more;
+            entry.insert(TimeKey, double(e.ms));
+            entry.insert(PressesKey, e.presses);
+            entry.insert(WonKey, e.won.toUTC().toString(Qt::ISODateWithMs));
+            table.append(entry);
+        }
+        root.insert(QLatin1String(BoardKeys[b]), table);
+    }
+}
+
+namespace {
+
+BestResults::Entry entryOf(const QJsonValue &value)
+{
+    QJsonObject o = value.toObject();
+    BestResults::Entry e;
+    e.ms = wholeNumber(o.take(TimeKey), 0, 86400000);
+    e.presses = int(wholeNumber(o.take(PressesKey), 0, 10000000));
+    e.won = QDateTime::fromString(o.take(WonKey).toString(), Qt::ISODateWithMs).toUTC();
+    e.more = o;
+    return e;
+}
+
+} // namespace
+
+BestResults BestResults::fromObject(const QJsonObject &root)
+{
+    BestResults results;
+    for (int b = 0; b < Boards; ++b) {
+        for (const QJsonValue &value : root.value(QLatin1String(BoardKeys[b])).toArray())
+            results.add(Board(b), entryOf(value));
+    }
+    return results;
 }
 
 BestResults BestResults::fromJson(const QByteArray &bytes)
 {
-    BestResults results;
-    const auto entryOf = [](const QJsonValue &value) {
-        const QJsonObject o = value.toObject();
-        Entry e;
-        e.ms = wholeNumber(o.value(QLatin1String("time_ms")), 0, 86400000);
-        e.presses = int(wholeNumber(o.value(QLatin1String("presses")), 0, 10000000));
-        e.won = QDateTime::fromString(o.value(QLatin1String("won")).toString(), Qt::ISODateWithMs).toUTC();
-        return e;
-    };
     const QByteArray head = bytes.left(MaxFileBytes);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(head, &error);
-    if (error.error == QJsonParseError::NoError) {
-        // A later version may add keys and fields; what this one knows of it
-        // is read the same.
-        const QJsonObject root = document.object();
-        for (int b = 0; b < Boards; ++b) {
-            for (const QJsonValue &value : root.value(QLatin1String(BoardKeys[b])).toArray())
-                results.add(Board(b), entryOf(value));
-        }
-        return results;
-    }
+    // A later version may add keys and fields; what this one knows of it is
+    // read the same.
+    if (error.error == QJsonParseError::NoError)
+        return fromObject(document.object());
+    BestResults results;
     // Cut or damaged: the entries that still stand whole on their lines, in
     // the table whose key came last before them.
     int board = -1;
@@ -128,6 +151,9 @@ BestResults BestResults::fromJson(const QByteArray &bytes)
         QByteArray line = raw.trimmed();
         if (line.endsWith(','))
             line.chop(1);
+        // Another key's array holds no entries of a board.
+        if (line.startsWith('"') && line.contains("\": "))
+            board = -1;
         qsizetype keyAt = -1;
         for (int b = 0; b < Boards; ++b) {
             const qsizetype at = line.lastIndexOf('"' + QByteArray(BoardKeys[b]) + '"');

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QList>
+#include <QStringList>
 
 #include <array>
 
@@ -27,6 +29,7 @@ public:
         qint64 ms = 0;   // from the first press to the last removal
         int presses = 0;
         QDateTime won;   // when the last pair vanished, in UTC
+        QJsonObject more = {}; // fields a later version wrote, kept as they were
         bool operator==(const Entry &other) const = default;
     };
 
@@ -48,12 +51,19 @@ public:
     // The file's text: a JSON object with the version and one array per
     // board, one entry a line, so a damaged file can be read line by line.
     QByteArray toJson() const;
-    // Whatever of the bytes can be read: entries that are not plausible,
-    // fields of the wrong type and keys it does not know are dropped; text
-    // that is no longer JSON as a whole is read an entry a line.
+    // Whatever of the bytes can be read: entries that are not plausible and
+    // fields of the wrong type are dropped; text that is no longer JSON as a
+    // whole is read an entry a line.
     static BestResults fromJson(const QByteArray &bytes);
-    // A key of the file's object that toJson writes.
-    static bool usesKey(const QString &key);
+    // The tables of a file's object, and the tables written into one: its
+    // other keys, and the fields of entries this version does not know,
+    // stay as they are.
+    static BestResults fromObject(const QJsonObject &root);
+    // The keys the file starts with, in their order: the version, then the
+    // small board's table before the large one's, so a file cut short
+    // keeps the small table first.
+    static QStringList fileKeys();
+    void writeInto(QJsonObject &root) const;
 
 private:
     std::array<QList<Entry>, Boards> m_tables;

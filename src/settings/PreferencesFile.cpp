@@ -1,7 +1,5 @@
 #include "PreferencesFile.h"
 
-#include <QJsonDocument>
-
 namespace {
 
 const QString ColorMarksKey = QStringLiteral("colorMarks");
@@ -14,19 +12,12 @@ const QString LanguageKey = QStringLiteral("language");
 } // namespace
 
 PreferencesFile::PreferencesFile(QString folder)
-    : m_file(std::move(folder), QString::fromLatin1(FileName))
+    : m_file(std::move(folder), QString::fromLatin1(FileName), MaxBytes)
 {
 }
 
-QJsonObject PreferencesFile::stored() const
+Preferences PreferencesFile::fromObject(const QJsonObject &object)
 {
-    // A file cut off at the limit no longer parses, so it counts as damaged.
-    return QJsonDocument::fromJson(m_file.read(MaxBytes)).object();
-}
-
-Preferences PreferencesFile::load() const
-{
-    const QJsonObject object = stored();
     Preferences preferences;
     const QJsonValue marks = object.value(ColorMarksKey);
     if (marks.isBool())
@@ -39,13 +30,47 @@ Preferences PreferencesFile::load() const
     return preferences;
 }
 
-void PreferencesFile::store(const Preferences &preferences) const
+void PreferencesFile::writeInto(const Preferences &preferences, QJsonObject &object)
 {
-    QJsonObject object = stored();
     object.insert(ColorMarksKey, preferences.ColorMarks);
     if (preferences.Opponent >= 0 && preferences.Opponent < Preferences::Opponents)
         object.insert(OpponentKey, QLatin1String(OpponentNames[preferences.Opponent]));
     if (!preferences.Language.isEmpty())
         object.insert(LanguageKey, preferences.Language);
-    m_file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+Preferences PreferencesFile::load() const
+{
+    // A file cut off at the limit no longer parses, so it counts as damaged.
+    return fromObject(m_file.read());
+}
+
+QString PreferencesFile::update(const std::function<void(Preferences &)> &edit) const
+{
+    return m_file.update([&edit](QJsonObject &object) {
+        const Preferences before = fromObject(object);
+        Preferences after = before;
+        edit(after);
+        // Only the keys whose value edit changed are written.
+        QJsonObject was;
+        writeInto(before, was);
+        QJsonObject is;
+        writeInto(after, is);
+        bool changed = false;
+        for (auto it = is.begin(); it != is.end(); ++it) {
+            if (was.value(it.key()) != it.value() || !object.contains(it.key())) {
+                object.insert(it.key(), it.value());
+                changed = true;
+            }
+        }
+        return changed;
+    });
+}
+
+void PreferencesFile::store(const Preferences &preferences) const
+{
+    m_file.update([&preferences](QJsonObject &object) {
+        writeInto(preferences, object);
+        return true;
+    });
 }

@@ -1,52 +1,46 @@
 #include "ResultsFile.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
-ResultsFile::ResultsFile(const QString &folder) : m_file(folder, QString::fromLatin1(FileName)) {}
+ResultsFile::ResultsFile(const QString &folder)
+    : m_file(folder, QString::fromLatin1(FileName), BestResults::MaxFileBytes, BestResults::fileKeys(),
+             [](const QByteArray &bytes) {
+          QJsonObject salvaged;
+          BestResults::fromJson(bytes).writeInto(salvaged);
+          return salvaged;
+      })
+{
+}
 
 BestResults ResultsFile::load() const
 {
-    return BestResults::fromJson(m_file.read(BestResults::MaxFileBytes));
+    return BestResults::fromObject(m_file.read());
+}
+
+QString ResultsFile::updateTables(const std::function<void(BestResults &)> &edit) const
+{
+    return m_file.update([&edit](QJsonObject &root) {
+        BestResults tables = BestResults::fromObject(root);
+        edit(tables);
+        tables.writeInto(root);
+        return true;
+    });
 }
 
 void ResultsFile::store(const BestResults &results) const
 {
-    write(results, others());
+    updateTables([&results](BestResults &tables) { tables = results; });
 }
 
 MatchTally ResultsFile::loadTally() const
 {
-    return MatchTally::fromJson(
-        QJsonDocument::fromJson(m_file.read(BestResults::MaxFileBytes)).object().value(QLatin1String(MatchTally::Key)));
+    return MatchTally::fromJson(m_file.read().value(QLatin1String(MatchTally::Key)));
 }
 
-void ResultsFile::storeTally(const MatchTally &tally) const
+QString ResultsFile::updateTally(const std::function<void(MatchTally &)> &edit) const
 {
-    QJsonObject keep = others();
-    keep.insert(QLatin1String(MatchTally::Key), tally.toJson());
-    write(load(), keep);
-}
-
-QJsonObject ResultsFile::others() const
-{
-    QJsonObject object = QJsonDocument::fromJson(m_file.read(BestResults::MaxFileBytes)).object();
-    for (const QString &key : object.keys())
-        if (BestResults::usesKey(key))
-            object.remove(key);
-    return object;
-}
-
-void ResultsFile::write(const BestResults &results, const QJsonObject &others) const
-{
-    // The best results keep their layout of an entry a line, which a cut
-    // file is read back from; the other keys follow, a line each.
-    QByteArray text = results.toJson();
-    text.chop(3); // "\n}\n"
-    for (auto it = others.begin(); it != others.end(); ++it) {
-        const QByteArray value = QJsonDocument(QJsonArray{it.value()}).toJson(QJsonDocument::Compact);
-        text += ",\n    " + QJsonDocument(QJsonArray{it.key()}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
-              + ": " + value.mid(1).chopped(1);
-    }
-    m_file.write(text + "\n}\n");
+    return m_file.update([&edit](QJsonObject &object) {
+        MatchTally tally = MatchTally::fromJson(object.value(QLatin1String(MatchTally::Key)));
+        edit(tally);
+        object.insert(QLatin1String(MatchTally::Key), tally.toJson());
+        return true;
+    });
 }

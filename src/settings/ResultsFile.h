@@ -1,15 +1,16 @@
 #pragma once
 
 #include "BestResults.h"
+#include "JsonFile.h"
 #include "MatchTally.h"
-#include "StoredFile.h"
 
 #include <QJsonObject>
 
 #include <QString>
 
 // The best results, "Results.json", beside the settings record in the folder
-// SettingsFolder chose.
+// SettingsFolder chose. Its tables are BestResults'; a section of another
+// kind is a key of its own beside them, changed through update().
 class ResultsFile
 {
 public:
@@ -22,21 +23,23 @@ public:
     // or unreadable. Reads no more than BestResults::MaxFileBytes. Never
     // throws, and leaves the file as it is.
     BestResults load() const;
-    // Replaces the file atomically. Throws IoError with the record's texts.
-    // Keys the best results do not use (the tally of matches, a newer
-    // version's) are kept.
+    // The one way to change the file: see JsonFile::update. A file that
+    // cannot be read whole is kept beside it first (the copy's path is
+    // returned) and the change gets the entries that could be read.
+    QString update(const JsonFile::Change &change) const { return m_file.update(change); }
+    // Replaces the tables, keeping the file's other keys. Throws IoError.
     void store(const BestResults &results) const;
+    // The tables as the file holds them now, changed by edit, then stored.
+    // Returns what update() returns.
+    QString updateTables(const std::function<void(BestResults &)> &edit) const;
 
     // The tally of the boards against the computer; zeros when the file
     // lacks it. Never throws.
     MatchTally loadTally() const;
-    // Replaces the tally, keeping the best results and every other key as
-    // the file holds them. Throws IoError.
-    void storeTally(const MatchTally &tally) const;
+    // The tally as the file holds it now, changed by edit, then stored.
+    // Returns what update() returns.
+    QString updateTally(const std::function<void(MatchTally &)> &edit) const;
 
 private:
-    QJsonObject others() const; // the stored keys the best results do not use
-    void write(const BestResults &results, const QJsonObject &others) const;
-
-    StoredFile m_file;
+    JsonFile m_file;
 };

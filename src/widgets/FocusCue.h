@@ -4,9 +4,9 @@
 #include <QWidget>
 
 // The keyboard's cue as the player sees it: a dotted one-pixel rectangle
-// along the widget's own edge, black on a light backdrop and white on a dark
-// one. It draws nothing else, so what lies under it shows through, and the
-// mouse passes through it to what lies under it.
+// along the widget's own edge, in black or white, whichever contrasts more
+// with the backdrop. It draws nothing else, so what lies under it shows
+// through, and the mouse passes through it to what lies under it.
 class FocusCue : public QWidget
 {
     Q_OBJECT

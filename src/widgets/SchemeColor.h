@@ -23,7 +23,7 @@ QColor textColorOn(TColor background, const QPalette &palette);
 // The ordinary colour of an RGB value.
 TColor fromQColor(const QColor &color);
 
-// Black on a light backdrop, white on a dark one, by luminance: what the
-// keyboard's cue and the colour marks are drawn in, so they stand out on
+// Black or white, whichever has the higher contrast ratio on backdrop: what
+// the keyboard's cue and the colour marks are drawn in, so they stand out on
 // every colour of the palette.
 QColor contrastInk(const QColor &backdrop);

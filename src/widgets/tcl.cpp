@@ -42,19 +42,54 @@ QRect tcl::markArea(const QRect &interior)
                  interior.y() + (interior.height() - size) / 2, size, size);
 }
 
+namespace {
+
+// Across the bevels: the figure and a cell of the tile's colour round it,
+// about three quarters of the tile's shorter side.
+QRect acrossBevels(const QRect &tile)
+{
+    constexpr int Cells = MarkFigure::Size + 2;
+    const int side = std::min(tile.width(), tile.height());
+    const int cell = std::min(std::max(1, side * 3 / 4 / Cells), side / Cells);
+    if (cell < 1)
+        return {};
+    const int size = cell * MarkFigure::Size;
+    return QRect(tile.x() + (tile.width() - size) / 2, tile.y() + (tile.height() - size) / 2, size, size);
+}
+
+} // namespace
+
+bool tcl::markAcrossBevels() const
+{
+    if (!m_mark)
+        return false;
+    const int inside = markArea(childArea()).width();
+    return inside < 2 * MarkFigure::Size && acrossBevels(rect()).width() > inside;
+}
+
+QRect tcl::markRect() const
+{
+    if (!m_mark)
+        return {};
+    return markAcrossBevels() ? acrossBevels(rect()) : markArea(childArea());
+}
+
 void tcl::paintEvent(QPaintEvent *event)
 {
     TPanel::paintEvent(event);
-    if (!m_mark)
-        return;
-    const QRect area = markArea(childArea());
+    const QRect area = markRect();
     if (area.isEmpty())
         return;
     // Whole cells of whole logical pixels: sharp at every whole scale factor,
     // without smoothing that would blend the ink into the tile's colour.
     const int cell = area.width() / MarkFigure::Size;
-    const QColor ink = contrastInk(toQColor(Color(), palette()));
+    const QColor own = toQColor(Color(), palette());
+    const QColor ink = contrastInk(own);
     QPainter painter(this);
+    // The bevels' shades are the desktop's, not the tile's: the ink is sure
+    // to stand out only on the tile's own colour.
+    if (markAcrossBevels())
+        painter.fillRect(area.adjusted(-cell, -cell, cell, cell), own);
     for (int r = 0; r < MarkFigure::Size; ++r) {
         for (int c = 0; c < MarkFigure::Size; ++c) {
             if (m_mark->cell(r, c))

@@ -31,6 +31,14 @@ public:
     // that the rings and the keyboard's cue stay clear; empty where not even
     // one-pixel cells fit.
     static QRect markArea(const QRect &interior);
+    // Where the mark is drawn on this tile, empty without one: in the
+    // interior where cells of 2 pixels fit there; else, where that gives
+    // bigger cells, across the bevels, on a square of the tile's colour one
+    // cell wider each way (wide bevels at a small window leave too little
+    // interior: a 10-pixel bevel on both sides takes 40 of a 45-pixel tile).
+    QRect markRect() const;
+    // Whether markRect() lies across the bevels, on its square of colour.
+    bool markAcrossBevels() const;
 
 Q_SIGNALS:
     // A press of any mouse button; the second press of a double-click is a

@@ -261,7 +261,9 @@ void tst_BadInput::unwritableResults()
         QVERIFY(w->game().timer4().isEnabled());
         w->game().Timer4Timer();
     }
-    QTRY_COMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
+    QTRY_COMPARE(m_f->messages.texts,
+                 QStringList{QStringLiteral("Результат не удалось сохранить в файле %1: File access denied.")
+                                 .arg(file.path())});
     QCOMPARE(file.load(), old);
     QCOMPARE(w->results().table(BestResults::Small).size(), 4);
     // Writable again, the next win stores all four and more; a later

@@ -1,10 +1,15 @@
 #include "TestWindow.h"
 #include "base/GameTimer.h"
+#include "game/Palette.h"
+#include "settings_page/SettingsPage.h"
 #include "widgets/FocusCue.h"
+#include "widgets/SchemeColor.h"
 #include "widgets/tcl.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 // The board from the keyboard, through real key events on a shown window.
@@ -20,6 +25,8 @@ private Q_SLOTS:
     void aMousePressHidesTheCue();
     void theCueLeavesRingsAndGapsAlone();
     void colourMarksInkTheInteriorOnly();
+    void everyColourTakesTheInkThatReadsBest();
+    void marksShowAtEveryBevelOnTheSmallestWindow();
     void colourMarksKeepTheTurnAndAreRemembered();
 
 private:
@@ -206,19 +213,31 @@ void tst_BoardView::theCueLeavesRingsAndGapsAlone()
 
 namespace {
 
+// The ink of each colour of the palette, in its order: black or white,
+// whichever has the higher contrast ratio (bright green, grey 127, reads
+// 15.3:1 in black and 1.4:1 in white).
+constexpr char PaletteInk[] = "wwwbbbbbbwwbbbbwbbbbbbbb";
+static_assert(sizeof(PaletteInk) == Palette::Count + 1);
+
+QRgb inkOn(TColor color)
+{
+    const Palette::Entry *entry = Palette::find(color);
+    return PaletteInk[entry - Palette::Entries.data()] == 'b' ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+}
+
 // What the marks add to the picture of the client area, with the one
-// revealed tile t: empty when exactly the figure's cells changed, in ink
-// that follows the tile's luminance, and nothing else (so the rings and the
-// gaps are untouched); else the first fault.
+// revealed tile t: empty when exactly the figure's cells changed, in the
+// colour's ink, and nothing else (so the rings and the gaps are untouched);
+// else the first fault.
 QString markFault(const QImage &without, const QImage &with, const tcl &t)
 {
     if (!t.mark())
         return QStringLiteral("no mark on the revealed tile");
-    const QRect area = tcl::markArea(t.childArea()).translated(t.pos());
+    const QRect area = t.markRect().translated(t.pos());
     const int cell = area.width() / MarkFigure::Size;
     if (cell < 2 || !t.childArea().translated(t.pos()).adjusted(3, 3, -3, -3).contains(area))
         return QStringLiteral("the mark lies at %1, %2, %3 by %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
-    const QRgb ink = qGray(toQColor(t.Color(), t.palette()).rgb()) >= 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+    const QRgb ink = inkOn(t.Color());
     for (int y = 0; y < with.height(); ++y) {
         for (int x = 0; x < with.width(); ++x) {
             const bool inked = area.contains(x, y)
@@ -227,6 +246,30 @@ QString markFault(const QImage &without, const QImage &with, const tcl &t)
             if ((with.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF))
                 return QStringLiteral("pixel %1, %2 is %3, not %4").arg(x).arg(y)
                     .arg(with.pixel(x, y) & 0xFFFFFF, 6, 16).arg(expected & 0xFFFFFF, 6, 16);
+        }
+    }
+    return {};
+}
+
+// Empty when the tile as painted shows its mark whole, in cells of at least
+// 2 pixels within the tile: each cell of the figure in the colour's ink,
+// each other cell in the tile's own colour; else the first fault.
+QString figureFault(tcl &t)
+{
+    const QRect area = t.markRect();
+    const int cell = area.width() / MarkFigure::Size;
+    if (!t.mark() || cell < 2 || !t.rect().contains(area))
+        return QStringLiteral("no room for the mark on a tile of %1 by %2, interior %3 by %4")
+            .arg(t.width()).arg(t.height()).arg(t.childArea().width()).arg(t.childArea().height());
+    const QImage picture = t.grab().toImage();
+    const QRgb ink = inkOn(t.Color());
+    const QRgb own = toQColor(t.Color(), t.palette()).rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb expected = t.mark()->cell((y - area.y()) / cell, (x - area.x()) / cell) ? ink : own;
+            if ((picture.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF))
+                return QStringLiteral("pixel %1, %2 is %3, not %4").arg(x).arg(y)
+                    .arg(picture.pixel(x, y) & 0xFFFFFF, 6, 16).arg(expected & 0xFFFFFF, 6, 16);
         }
     }
     return {};
@@ -246,7 +289,7 @@ void tst_BoardView::colourMarksInkTheInteriorOnly()
         QPoint p;
         for (int r = 1; r <= 6; ++r)
             for (int c = 1; c <= 8; ++c)
-                if ((qGray(toQColor(g.tile(r, c).PairColor, {}).rgb()) >= 128) == light)
+                if ((inkOn(g.tile(r, c).PairColor) == qRgb(0, 0, 0)) == light)
                     p = {c, r};
         g.MouseDown(p.y(), p.x());
         QTRY_VERIFY(!g.timer1().isEnabled());
@@ -258,6 +301,61 @@ void tst_BoardView::colourMarksInkTheInteriorOnly()
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         marks->trigger();
         QCOMPARE(client(), without);
+    }
+}
+
+void tst_BoardView::everyColourTakesTheInkThatReadsBest()
+{
+    // Each pair of the large board, all 24 colours, turned from the
+    // keyboard: the mark and the cue on the second tile in the same ink.
+    part<QAction>(m_w, "N3")->trigger();
+    part<QAction>(m_w, "colorMarks")->trigger();
+    Game &g = m_w->game();
+    for (const Palette::Entry &entry : Palette::Entries) {
+        QList<QPoint> pair;
+        for (int r = 1; r <= 6; ++r)
+            for (int c = 1; c <= 8; ++c)
+                if (g.tile(r, c).PairColor == entry.color)
+                    pair << QPoint(c, r);
+        QCOMPARE(pair.size(), 2);
+        for (const QPoint &p : pair) {
+            goTo(p.y(), p.x());
+            type({Qt::Key_Space});
+            g.Timer1Timer();
+        }
+        tcl &second = *m_w->board().tile(pair[1].y(), pair[1].x());
+        const QString fault = figureFault(second);
+        QVERIFY2(fault.isEmpty(), qPrintable(QString::fromUtf8(entry.name) + QStringLiteral(": ") + fault));
+        QCOMPARE(mark()->penColor().rgb(), inkOn(entry.color));
+        QVERIFY2(contrastRatio(mark()->penColor(), toQColor(entry.color, {})) >= 4.5, entry.name);
+        g.Timer3Timer();
+        QVERIFY(!g.tile(pair[0].y(), pair[0].x()).Visible);
+    }
+}
+
+void tst_BoardView::marksShowAtEveryBevelOnTheSmallestWindow()
+{
+    // The smallest tiles the settings page allows: both bevels at every
+    // width, the widest gap, the smallest window.
+    part<QAction>(m_w, "colorMarks")->trigger();
+    m_w->resize(m_w->minimumSize());
+    QTRY_COMPARE(m_w->size(), m_w->minimumSize());
+    SettingsPage *page = m_w->settingsPage();
+    Game &g = m_w->game();
+    for (const char *board : {"N2", "N3"}) {
+        part<QAction>(m_w, board)->trigger();
+        for (int width = 1; width <= 10; ++width) {
+            part<QAction>(m_w, "N6")->trigger();
+            part<QLineEdit>(page, "Edit1")->setText(QStringLiteral("15"));
+            part<QLineEdit>(page, "Edit5")->setText(QString::number(width));
+            part<QPushButton>(page, "Button13")->click();
+            QCOMPARE(m_w->settings().ShownStyle, (TPanelStyle{0, 0, std::uint8_t(width), 1, 2}));
+            const int row = g.rows() - width % 2;
+            g.MouseDown(row, width % 2 + 1);
+            QVERIFY(g.tile(row, width % 2 + 1).FaceUp);
+            const QString fault = figureFault(*m_w->board().tile(row, width % 2 + 1));
+            QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("%1, bevel %2: %3").arg(board).arg(width).arg(fault)));
+        }
     }
 }
 
@@ -274,7 +372,7 @@ void tst_BoardView::colourMarksKeepTheTurnAndAreRemembered()
     const auto turn = [&] {
         return QList<double>{double(g.FirstRow()), double(g.FirstCol()), double(g.SecondRow()),
                              double(g.SecondCol()), double(g.MoveCount()), double(g.Tag()),
-                             g.StartTime(), double(g.timer1().isEnabled()), double(g.timer5().isEnabled())};
+                             double(g.StartMs()), double(g.timer1().isEnabled()), double(g.timer5().isEnabled())};
     };
     const QList<double> before = turn();
     marks->trigger();
@@ -298,7 +396,9 @@ void tst_BoardView::colourMarksKeepTheTurnAndAreRemembered()
     QVERIFY(QFile::remove(prefs) && QDir().mkdir(prefs));
     part<QAction>(m_w, "colorMarks")->trigger();
     QVERIFY(!m_w->board().marksShown());
-    QCOMPARE(m_f->messages.texts, QStringList{QStringLiteral("File access denied")});
+    QCOMPARE(m_f->messages.texts,
+             QStringList{QStringLiteral("Выбор не удалось сохранить в файле %1: File access denied. "
+                                        "Он действует до выхода из игры.").arg(prefs)});
 }
 
 QTEST_MAIN(tst_BoardView)

@@ -22,19 +22,26 @@
 #include <QAccessible>
 #include <QScreen>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QHelpEvent>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QToolTip>
 #include <QMenu>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <ctime>
+#include <unistd.h>
 
 
 class tst_TForm1 : public QObject
@@ -71,6 +78,9 @@ private Q_SLOTS:
     void winsEnterTheResultsAndTheirFile();
     void resultsDialog();
     void matchAgainstTheComputer();
+    void aFullDiskLosesNothing();
+    void twoCopiesKeepEachOthersResults();
+    void resultDatesInTheLanguageOfTheGame();
 
 private:
     std::unique_ptr<TestWindow> m_f;
@@ -756,6 +766,153 @@ void tst_TForm1::resultsDialog()
     QCOMPARE(ResultsFile(m_f->dir.path()).load(), w->results());
     part<QPushButton>(d.data(), "close")->click();
     QTRY_VERIFY(d.isNull());
+}
+
+namespace {
+
+// A file system of 64 KiB mounted over a folder for one test, unmounted at
+// its end; mounting needs root.
+struct SmallDisk
+{
+    QString folder;
+    bool mounted = false;
+
+    explicit SmallDisk(QString at) : folder(std::move(at))
+    {
+        mounted = geteuid() == 0
+            && QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                           QStringLiteral("size=64k"), QStringLiteral("tmpfs"), folder})
+                == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder});
+    }
+    QString filler() const { return folder + QStringLiteral("/filler"); }
+    void fill() const
+    {
+        QFile f(filler());
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return;
+        const QByteArray block(4096, 'f');
+        while (f.write(block) == block.size()) {
+        }
+    }
+};
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+void tst_TForm1::aFullDiskLosesNothing()
+{
+    const SmallDisk disk(m_f->dir.path());
+    if (!disk.mounted)
+        QSKIP("SKIP: a full disk is made by mounting a small tmpfs, which needs root and mount");
+    m_f->writeSettings(TGameSettings());
+    auto w = m_f->start();
+    w->show();
+    m_f->winBoard(*w, 50);
+    w->colorMarksClick(true);
+    const QStringList names{QStringLiteral("DbData"), QStringLiteral("Results.json"), QStringLiteral("Preferences.json")};
+    QList<QByteArray> before;
+    for (const QString &name : names)
+        before << bytesOf(m_f->dir.filePath(name));
+    QVERIFY(!before.contains(QByteArray()));
+    disk.fill();
+
+    // Two better wins and two choices: the player is told once of each
+    // file, and everything stays in play.
+    for (int seconds : {40, 30}) {
+        w->game().Timer4Timer();
+        m_f->winBoard(*w, seconds);
+        w->colorMarksClick(seconds == 40 ? false : true);
+    }
+    QTRY_COMPARE(m_f->messages.texts.size(), 2);
+    QVERIFY(m_f->messages.texts.contains(
+        QStringLiteral("Выбор не удалось сохранить в файле %1: Disk full. Он действует до выхода из игры.")
+            .arg(m_f->dir.filePath(QStringLiteral("Preferences.json")))));
+    QVERIFY(m_f->messages.texts.contains(QStringLiteral("Результат не удалось сохранить в файле %1: Disk full.")
+                                             .arg(m_f->dir.filePath(QStringLiteral("Results.json")))));
+    QCOMPARE(w->board().resultNote(), QStringLiteral("Рекорд: 1-е место на малой доске"));
+    QCOMPARE(w->results().table(BestResults::Small).size(), 3);
+    // The close box keeps the window, with the record's text.
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    QCOMPARE(m_f->messages.texts.last(), QStringLiteral("Disk full"));
+    for (int i = 0; i < names.size(); ++i)
+        QVERIFY2(bytesOf(m_f->dir.filePath(names[i])) == before[i], qPrintable(names[i]));
+    QCOMPARE(QDir(m_f->dir.path()).entryList(QDir::Files | QDir::Hidden).size(), names.size() + 1);
+
+    // With room again the next win stores the ones that waited.
+    QVERIFY(QFile::remove(disk.filler()));
+    w->game().Timer4Timer();
+    m_f->winBoard(*w, 60);
+    QCOMPARE(ResultsFile(m_f->dir.path()).load().table(BestResults::Small).size(), 4);
+    QVERIFY(w->close());
+}
+
+void tst_TForm1::twoCopiesKeepEachOthersResults()
+{
+    auto a = m_f->start();
+    auto b = m_f->start();
+    const ResultsFile file(m_f->dir.path());
+    m_f->winBoard(*a, 50);
+    a->game().Timer4Timer();
+    m_f->winBoard(*b, 60);
+    QCOMPARE(b->board().resultNote(), QStringLiteral("Рекорд: 2-е место на малой доске"));
+    m_f->winBoard(*a, 70);
+    QCOMPARE(file.load().table(BestResults::Small).size(), 3);
+    QCOMPARE(a->results(), file.load());
+
+    // B's dialog shows the table the file holds; Сбросить empties it there.
+    b->N25Click();
+    QPointer<ResultsDialog> d = part<ResultsDialog>(b, "ResultsDialog");
+    QCOMPARE(d->table(BestResults::Small)->rowCount(), 3);
+    d->setConfirmation([](QWidget *, const QString &) { return true; });
+    part<QPushButton>(d.data(), "reset")->click();
+    QVERIFY(file.load().table(BestResults::Small).isEmpty());
+    a->game().Timer4Timer();
+    m_f->winBoard(*a, 80);
+    QCOMPARE(a->board().resultNote(), QStringLiteral("Рекорд: 1-е место на малой доске"));
+    QCOMPARE(file.load().table(BestResults::Small).size(), 1);
+
+    // A choice changes its own key of the file as it is now.
+    const QString preferences = m_f->dir.filePath(QStringLiteral("Preferences.json"));
+    a->colorMarksClick(true);
+    QFile f(preferences);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"colorMarks": true, "opponent": "computer"})");
+    f.close();
+    b->colorMarksClick(false);
+    const QJsonObject stored = QJsonDocument::fromJson(bytesOf(preferences)).object();
+    QCOMPARE(stored, (QJsonObject{{QStringLiteral("colorMarks"), false}, {QStringLiteral("opponent"), QStringLiteral("computer")}}));
+    // No lock is left behind, and nothing was told.
+    QCOMPARE(QDir(m_f->dir.path()).entryList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden), QStringList());
+    QVERIFY(m_f->messages.texts.isEmpty());
+}
+
+void tst_TForm1::resultDatesInTheLanguageOfTheGame()
+{
+    // An English desktop in Moscow's zone, given as a rule so no zone
+    // database is needed.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "MSK-3");
+    tzset();
+    const QLocale desktop;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    BestResults results;
+    results.add(BestResults::Small, {50'000, 30, QDateTime(QDate(2026, 12, 8), QTime(20, 50, 7), Qt::UTC)});
+    const QString text = ResultsDialog(results).table(BestResults::Small)->item(0, 3)->text();
+    QLocale::setDefault(desktop);
+    zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+    tzset();
+    QCOMPARE(text, QStringLiteral("8 декабря 2026, 23:50 MSK"));
 }
 
 QTEST_MAIN(tst_TForm1)

@@ -79,6 +79,21 @@ void tst_PicturePage::stretchesOverTheWholePage()
     QCOMPARE(shot.pixelColor(1595, 195).lightness() < 15, true);
     const QColor top = shot.pixelColor(800, 3);
     QVERIFY(top.green() > 240 && top.red() < 15 && top.blue() < 15);
+
+    // Stretched once per size: a repaint draws the same picture unstretched
+    // again, a new size stretches anew.
+    const TImage *image = part<TImage>(&page, "Image1");
+    QCOMPARE(image->stretchCount(), 1);
+    QImage again(page.size(), QImage::Format_RGB32);
+    again.setDevicePixelRatio(1);
+    page.render(&again);
+    page.update();
+    QTest::qWait(20);
+    QCOMPARE(again, shot);
+    QCOMPARE(image->stretchCount(), 1);
+    page.resize(800, 600);
+    page.render(&again);
+    QTRY_COMPARE(image->stretchCount(), 2);
 }
 
 void tst_PicturePage::damagedPictureReportsAndGoesOn()

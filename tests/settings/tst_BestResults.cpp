@@ -141,7 +141,7 @@ void tst_BestResults::tallyAndResultsKeepEachOther()
     tally.add(2, MatchTally::Drawn);
     tally.add(2, MatchTally::Drawn);
     tally.add(3, MatchTally::Lost); // no such strength
-    file.storeTally(tally);
+    file.updateTally([&tally](MatchTally &stored) { stored = tally; });
     BestResults r;
     r.add(BestResults::Small, entry(50'000, 30));
     file.store(r);
@@ -152,7 +152,7 @@ void tst_BestResults::tallyAndResultsKeepEachOther()
     const QByteArray text = f.readAll();
     f.close();
     QVERIFY2(text.contains("\n    \"sound\": {\"volume\":[7,\"x\"]}"), text.constData());
-    file.storeTally({});
+    file.updateTally([](MatchTally &stored) { stored = {}; });
     QCOMPARE(file.load(), r);
 
     // Counts that are not whole and plausible read as none.
