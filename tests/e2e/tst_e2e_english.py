@@ -100,12 +100,12 @@ def session(language_item, words):
             fail("the results dialog did not open")
         seen |= texts(dialog)
         press(app, reset, pyatspi.ROLE_PUSH_BUTTON)
-        question = pump(5, lambda: [w for w in app if w.getRole() == pyatspi.ROLE_ALERT])
+        question = pump(5, lambda: [w for w in app if w is not None and w.getRole() == pyatspi.ROLE_ALERT])
         if not question:
             fail("Reset asked nothing")
         seen |= texts(question[0])
         press(question[0], no, pyatspi.ROLE_PUSH_BUTTON)
-        pump(5, lambda: not [w for w in app if w.getRole() == pyatspi.ROLE_ALERT])
+        pump(5, lambda: not [w for w in app if w is not None and w.getRole() == pyatspi.ROLE_ALERT])
         press(dialog, close, pyatspi.ROLE_PUSH_BUTTON)
         if not pump(5, lambda: named(app, title, pyatspi.ROLE_DIALOG) is None):
             fail("the results dialog did not close")
