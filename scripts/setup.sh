@@ -33,6 +33,11 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(orca speech-dispatcher python3-speechd libao4)
     # The sound server the music test starts itself, and its recorder.
     packages+=(pulseaudio pulseaudio-utils)
+    # The session manager the session test builds on libSM, as xsm is.
+    packages+=(libsm-dev libice-dev)
+    # The window managers the placement test runs under, the keyboard
+    # layouts of the access key test, and the second Wayland compositor.
+    packages+=(xfwm4 metacity fluxbox x11-xkb-utils sway)
 fi
 
 missing=()

@@ -7,6 +7,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char *argv[])
 {
     // Whole device pixels per logical pixel keep the one-pixel bevel rings
@@ -30,15 +33,27 @@ int main(int argc, char *argv[])
     environment.firstMusicFolder = SettingsFolder::firstMusicFolder(programFolder);
     TForm1 window(environment);
     // The end of the session stores what the close box would: a signal from
-    // the session or service manager, or the session manager's own request.
+    // the session or service manager ends the game after storing. The session
+    // manager's request to save (a checkpoint, or before a logout) only
+    // stores: the game must not end inside it, and at a logout the manager's
+    // next message closes the window, which stores again.
     EndOfSession endOfSession;
     QObject::connect(&endOfSession, &EndOfSession::requested, &window, &TForm1::endSession);
 #ifndef QT_NO_SESSIONMANAGER
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &TForm1::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &TForm1::commitData);
 #endif
     window.show();
     // The icon the install puts in the icon theme, for the title bar, the
     // task bar and the window switcher, once the window is up.
     new FirstFrameIcon(&window, QStringLiteral(":/icon"));
-    return app.exec();
+    const int code = app.exec();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        // Everything is stored by now. Qt's Wayland teardown can wait for
+        // ever on its event thread, blocked reading the display the main
+        // thread prepared to read too: a closed game would live on with no
+        // window. The process ends here instead, with what it wrote flushed.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

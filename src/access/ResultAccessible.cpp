@@ -22,8 +22,11 @@ QString ResultAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name)
         return {};
+    // What the item shows now may name itself: a match puts its score there.
+    const QString shown = item()->property(LabelProperty).toString();
+    const QString label = shown.isEmpty() ? m_label : shown;
     const QString value = item()->text().trimmed();
-    return value.isEmpty() ? m_label : m_label + QStringLiteral(": ") + value;
+    return value.isEmpty() ? label : label + QStringLiteral(": ") + value;
 }
 
 QAccessible::State ResultAccessible::state() const

@@ -13,6 +13,9 @@ class QMenuBar;
 class ResultAccessible : public QAccessibleObject, public QAccessibleActionInterface
 {
 public:
+    // A property of the item that, when set, names what it shows instead
+    // of the label it was made with.
+    static constexpr const char *LabelProperty = "resultLabel";
     // label: what the value is, e.g. "Время последней победы".
     ResultAccessible(QAction *item, QMenuBar *bar, QString label);
 

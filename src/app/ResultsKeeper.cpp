@@ -20,7 +20,7 @@ void ResultsKeeper::load()
 void ResultsKeeper::recordWin(const GameWin &win)
 {
     BestResults::Board board;
-    if (win.demonstration || !BestResults::boardOf(win.cols, win.rows, board))
+    if (win.demonstration || win.match || !BestResults::boardOf(win.cols, win.rows, board))
         return;
     const BestResults::Entry entry{win.elapsedMs, win.presses, QDateTime::currentDateTimeUtc()};
     const int place = m_results.add(board, entry);
@@ -51,16 +51,41 @@ void ResultsKeeper::showDialog(int cols, int rows)
     BestResults::Board board = BestResults::Small;
     BestResults::boardOf(cols, rows, board);
     dialog->showBoard(board);
+    dialog->setTally(ResultsFile(m_folder).loadTally());
     connect(dialog, &ResultsDialog::resetRequested, this, [this](BestResults::Board b) { reset(b); });
     dialog->open();
+}
+
+void ResultsKeeper::recordMatch(Match::Opponent opponent, Match::Outcome outcome)
+{
+    if (!Match::isComputer(opponent))
+        return;
+    // Read afresh, so that boards counted by another run of the game stay.
+    const ResultsFile file(m_folder);
+    MatchTally tally = file.loadTally();
+    tally.add(Match::strengthOf(opponent), outcome == Match::Outcome::HomeWon   ? MatchTally::Won
+                                           : outcome == Match::Outcome::AwayWon ? MatchTally::Lost
+                                                                                : MatchTally::Drawn);
+    storeWith([&] { file.storeTally(tally); });
+}
+
+void ResultsKeeper::countMatches(const Match &match)
+{
+    connect(&match, &Match::ended, this,
+            [this, &match](Match::Outcome outcome) { recordMatch(match.opponent(), outcome); });
 }
 
 void ResultsKeeper::store()
 {
     // A failure leaves the results in play, to be stored with the next
     // change.
+    storeWith([this] { ResultsFile(m_folder).store(m_results); });
+}
+
+void ResultsKeeper::storeWith(const std::function<void()> &write)
+{
     try {
-        ResultsFile(m_folder).store(m_results);
+        write();
         m_unstored = false;
     } catch (const std::exception &e) {
         if (m_unstored)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "game/GameWin.h"
+#include "game/Match.h"
 #include "settings/BestResults.h"
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -31,6 +33,12 @@ public:
     // A board won: a win of the player on a board of one of the two sizes
     // that enters its table is stored, and noteChanged tells its place.
     void recordWin(const GameWin &win);
+    // A board against someone ended: one against the computer is counted
+    // in the tally of its strength and stored at once; the best results
+    // never count it.
+    void recordMatch(Match::Opponent opponent, Match::Outcome outcome);
+    // Records every board of the match as it ends.
+    void countMatches(const Match &match);
     // Empties a board's table.
     void reset(BestResults::Board board);
     // Opens the dialog on the table of the board of that size (the small
@@ -43,6 +51,8 @@ Q_SIGNALS:
 
 private:
     void store();
+    // Runs write; a failure is told once, until a store succeeds.
+    void storeWith(const std::function<void()> &write);
 
     QString m_folder;
     QWidget *m_window;

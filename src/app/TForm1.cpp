@@ -3,6 +3,8 @@
 #include "access/BoardAccessible.h"
 #include "access/MenuBarKey.h"
 #include "BoardView.h"
+#include "MatchScore.h"
+#include "OpponentMenu.h"
 #include "WindowPlacement.h"
 #include "base/Design.h"
 #include "base/ObjectName.h"
@@ -15,12 +17,14 @@
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -59,8 +63,9 @@ TForm1::TForm1(Environment environment)
     m_game = std::make_unique<Game>(Settings, m_random, *m_board, m_env.timeOfDay);
     m_music = std::make_unique<Music>(Settings, N13, this, m_env.audioSink, m_env.music);
     m_music->setFirstFolder(m_env.firstMusicFolder);
+    startMatches();
     connect(m_board, &BoardView::tilePressed, this,
-            [this](int row, int col) { Messages::guard([&] { m_game->MouseDown(row, col); }); });
+            [this](int row, int col) { Messages::guard([&] { m_match->press(row, col); }); });
     m_board->takeKeys(*Panel1, *m_game);
     connect(m_game.get(), &Game::won, m_results, &ResultsKeeper::recordWin);
     connect(m_results, &ResultsKeeper::noteChanged, m_board, &BoardView::setResultNote);
@@ -105,6 +110,8 @@ void TForm1::createMenus()
     m_colorMarks = named(MnGame1->addAction(QStringLiteral("Метки цветов")), "colorMarks");
     m_colorMarks->setCheckable(true);
     N25 = named(MnGame1->addAction(QStringLiteral("&Рекорды…")), "N25");
+    // Above Рекорды…, which stays the item above the separator.
+    m_opponents = new OpponentMenu(MnGame1, N25);
     MnGame1->addSeparator();
     N5 = named(MnGame1->addAction(QStringLiteral("Выход")), "N5");
     N6 = named(bar->addAction(QStringLiteral("&Настройки")), "N6");
@@ -163,6 +170,7 @@ void TForm1::startUp()
     m_preferences.load();
     m_colorMarks->setChecked(preferences().ColorMarks);
     m_board->setMarksShown(preferences().ColorMarks);
+    m_opponents->restore();
     PendingSettings = Settings;
     m_placement->restore(Settings);
     Load();
@@ -235,18 +243,24 @@ void TForm1::storeSettings()
     SettingsFile(StartDir).store(Settings);
 }
 
+void TForm1::commitData()
+{
+    if (m_exiting)
+        return;
+    // After SIGHUP there is nobody to read a box.
+    try {
+        storeSettings();
+    } catch (const std::exception &e) {
+        qWarning("tilimi: the settings were not stored for the session: %s", e.what());
+    }
+}
+
 void TForm1::endSession()
 {
     if (m_exiting)
         return;
+    commitData();
     m_exiting = true;
-    // The session ends whatever happens here: a box would hold up the
-    // logout, and after SIGHUP there is nobody to read it.
-    try {
-        storeSettings();
-    } catch (const std::exception &e) {
-        qWarning("tilimi: the settings were not stored at the end of the session: %s", e.what());
-    }
     QCoreApplication::exit(0);
 }
 
@@ -279,6 +293,21 @@ void TForm1::N11Click()
 void TForm1::N25Click()
 {
     m_results->showDialog(Settings.Cols, Settings.Rows);
+}
+
+void TForm1::startMatches()
+{
+    // The computer's generator is seeded apart from the deal's, which the
+    // time of day alone decides.
+    m_match = new Match(*m_game, QRandomGenerator::global()->generate(), this);
+    new MatchScore(*m_match, *m_board, this);
+    // The computer waits while the player is away from the board.
+    m_match->setMayPlay([this] {
+        return !QApplication::activePopupWidget() && !QApplication::activeModalWidget()
+            && Panel2->isHidden() && PanelImage->isHidden();
+    });
+    m_opponents->serve(*m_match, m_preferences);
+    m_results->countMatches(*m_match);
 }
 
 void TForm1::Load()

@@ -15,6 +15,8 @@
 class BoardView;
 class Game;
 class GameTimer;
+class Match;
+class OpponentMenu;
 class Music;
 class PicturePage;
 class QAction;
@@ -55,9 +57,13 @@ public:
     void MnGame1Popup(); // opening the Game menu: the other pages give way to the game
     void MnGame2Click(); // Игра while another page is up: back to the game
     void N5Click();      // Игра ▸ Выход: ends the program without storing the settings
-    // The end of the session (a signal, or the session manager asking to
-    // save): stores the settings as the close box does, once, and ends the
-    // program. After Выход it only ends.
+    // The session manager asks to save (a checkpoint, or the first step of a
+    // logout, which its own message to die ends): stores the settings as the
+    // close box does, and the game plays on. A failure is only logged: a box
+    // would hold up the session. After Выход there is nothing to store.
+    void commitData();
+    // The end of the session (SIGTERM or SIGHUP): stores as commitData, once,
+    // and ends the program.
     void endSession();
     void N10Click();     // Мандала: shows the picture page
     void N11Click();     // О программе: the one-line credit in a message box
@@ -72,6 +78,7 @@ public:
     const BestResults &results() const { return m_results->results(); }
     const Preferences &preferences() const { return m_preferences.preferences(); }
     Game &game() { return *m_game; }
+    Match &match() { return *m_match; }
     Music &music() { return *m_music; }
     BoardView &board() { return *m_board; }
     SettingsPage *settingsPage() const { return Panel2; }
@@ -92,6 +99,7 @@ private:
     void showOtherPage(QWidget *page);
     void showGameMenu(bool shown); // the Game menu (true) or the "Игра" item that leads back
     void storeSettings(); // the placement into Settings, then Settings into "DbData"
+    void startMatches(); // the match against someone: its menu, its pauses, its results
 
     TGameSettings Settings;        // the settings in force
     TGameSettings PendingSettings; // the settings page's working copy
@@ -128,6 +136,8 @@ private:
     WindowPlacement *m_placement = nullptr;
     BoardView *m_board = nullptr;
     std::unique_ptr<Game> m_game;
+    Match *m_match = nullptr;
+    OpponentMenu *m_opponents = nullptr; // Игра ▸ Соперник
     std::unique_ptr<Music> m_music;
     bool m_exiting = false; // Выход, or the end of the session, has begun: nothing more is stored
 };

@@ -69,10 +69,11 @@ QRect WindowPlacement::keptOnScreen(QRect outer, const QList<QRect> &areas, int 
         }
     }
     const QSize fitted = outer.size().boundedTo(home->size());
-    if (fitted != outer.size()) {
+    if (fitted != outer.size() || bestOverlap == 0) {
         // A window from a bigger screen is cut to this one's size and laid
         // wholly on it; keeping its old corner would hang part of it off the
-        // edge, a row of tiles out of reach.
+        // edge, a row of tiles out of reach. One from a monitor that is gone
+        // keeps the size it fits in and comes wholly onto the nearest.
         outer.setSize(fitted);
         outer.moveLeft(std::clamp(outer.left(), home->left(), home->right() + 1 - outer.width()));
         outer.moveTop(std::clamp(outer.top(), home->top(), home->bottom() + 1 - outer.height()));
@@ -94,9 +95,7 @@ void WindowPlacement::restore(const TGameSettings &settings)
 {
     QRect outer(settings.WinLeft, settings.WinTop, settings.WinWidth, settings.WinHeight);
     const QList<QRect> areas = availableAreas();
-    const bool onSomeScreen = std::any_of(areas.begin(), areas.end(),
-                                          [&](const QRect &area) { return area.intersects(outer); });
-    if (outer.width() <= 0 || outer.height() <= 0 || !onSomeScreen)
+    if (outer.width() <= 0 || outer.height() <= 0)
         outer = m_designedOuter;
     // Until the frame is known, the title bar is taken to be as high as the
     // style draws one.
@@ -149,6 +148,10 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::WindowStateChange) {
         m_awaitingMove = true;
         m_leftMaximized = static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMaximized;
+        // Some window managers (metacity) move and size the window before
+        // they announce the state: no move may follow.
+        if (m_leftMaximized)
+            m_settle.start();
     } else if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
         m_awaitingMove = false;
     if (!m_awaitingMove && m_window->isVisible()

@@ -26,8 +26,8 @@ public:
 
     // Puts the window where the record says: at its outer rectangle, then
     // maximized if it was, so that restoring it returns to that rectangle.
-    // A rectangle of no size, or wholly off every screen (a monitor since
-    // removed), gives the designed placement; one that is too large or has its
+    // A rectangle of no size gives the designed placement; one that is too
+    // large, wholly off every screen (a monitor since removed) or has its
     // title bar off the screens is kept on them (keptOnScreen).
     void restore(const TGameSettings &settings);
     // Writes the designed outer placement into the record.
@@ -39,7 +39,9 @@ public:
 
     // The outer rectangle made reachable on screens with these available
     // areas: a size larger than the area of the screen it lies on most is
-    // fitted to that area and the window laid wholly on it; a window that
+    // fitted to that area and the window laid wholly on it; so is a window
+    // wholly off the screens, on the nearest one, keeping its size where it
+    // fits; a window that
     // fits keeps its place (partly off the screen, if the player left it so)
     // unless its title bar (its top titleHeight rows) is not wholly on the
     // screens: then it is moved, keeping its size, so that the whole title

@@ -22,6 +22,7 @@ Game::Game(TGameSettings &settings, Random &random, GameView &view,
     connect(&Timer3, &GameTimer::timeout, this, &Game::Timer3Timer);
     connect(&Timer4, &GameTimer::timeout, this, &Game::Timer4Timer);
     connect(&Timer5, &GameTimer::timeout, this, &Game::Timer5Timer);
+    connect(&Timer6, &GameTimer::timeout, this, &Game::Timer6Timer);
 }
 
 void Game::CreateTiles()
@@ -53,6 +54,7 @@ void Game::New()
     Timer1.setEnabled(false);
     Timer3.setEnabled(false);
     Timer4.setEnabled(false);
+    Timer6.setEnabled(false);
 
     for (auto &row : m_tiles) {
         for (auto &t : row)
@@ -90,6 +92,7 @@ void Game::New()
             ConcealTile(r, c);
         }
     }
+    Q_EMIT dealt(rows, cols);
 }
 
 void Game::swapPairColor(int row, int col)
@@ -140,10 +143,13 @@ QRect Game::cellBounds(int row, int col) const
 void Game::ConcealTile(int row, int col)
 {
     TileState &t = at(row, col);
+    const bool wasUp = t.FaceUp;
     t.Style = m_view.concealedStyle();
     t.Color = m_view.concealedColor();
     t.FaceUp = false;
     changed(row, col);
+    if (wasUp)
+        Q_EMIT tileConcealed(row, col);
 }
 
 void Game::RevealTile(int row, int col)
@@ -153,6 +159,7 @@ void Game::RevealTile(int row, int col)
     t.Color = t.PairColor;
     t.FaceUp = true;
     changed(row, col);
+    Q_EMIT tileTurned(row, col, t.PairColor);
 }
 
 void Game::ConcealTilesInPlay()
@@ -170,6 +177,19 @@ void Game::ConcealTilesInPlay()
     m_firstRow = 0;
     m_firstCol = 0;
     Timer1.setEnabled(false);
+    Timer6.setEnabled(false);
+}
+
+bool Game::busy() const
+{
+    return Timer1.isEnabled() || Timer3.isEnabled() || Timer4.isEnabled() || Timer6.isEnabled();
+}
+
+void Game::ToggleDemo()
+{
+    Timer5.setEnabled(!Timer5.isEnabled());
+    if (Timer5.isEnabled())
+        Q_EMIT demonstrationStarted();
 }
 
 bool Game::BoardCleared() const
@@ -186,8 +206,10 @@ bool Game::BoardCleared() const
 void Game::startClock()
 {
     m_startTime = m_timeOfDay();
-    m_view.setTimeCaption(QString());
-    m_view.setCountCaption(QString());
+    if (!m_turnsOfTwo) {
+        m_view.setTimeCaption(QString());
+        m_view.setCountCaption(QString());
+    }
     m_tag = 1;
     m_moveCount = 0;
 }
@@ -205,7 +227,7 @@ void Game::pressTile(int row, int col)
     if (m_tag == 0)
         startClock();
     ++m_moveCount;
-    if (Timer1.isEnabled() || Timer3.isEnabled())
+    if (Timer1.isEnabled() || Timer3.isEnabled() || Timer6.isEnabled())
         return;
     m_secondRow = std::uint8_t(row);
     m_secondCol = std::uint8_t(col);
@@ -217,17 +239,32 @@ void Game::pressTile(int row, int col)
 
 void Game::Timer1Timer()
 {
-    if (m_firstRow != 0 && m_secondRow != 0
-        && tile(m_firstRow, m_firstCol).PairColor == tile(m_secondRow, m_secondCol).PairColor) {
-        Timer3.setEnabled(true);
-        Timer1.setEnabled(false);
-        return;
-    }
-    if (m_firstRow != 0)
+    Timer1.setEnabled(false);
+    if (m_firstRow != 0 && m_secondRow != 0) {
+        const bool matched = tile(m_firstRow, m_firstCol).PairColor == tile(m_secondRow, m_secondCol).PairColor;
+        if (matched)
+            Timer3.setEnabled(true);
+        else if (m_turnsOfTwo)
+            Timer6.setEnabled(true);
+        Q_EMIT compared(m_firstRow, m_firstCol, m_secondRow, m_secondCol, matched);
+        if (matched || m_turnsOfTwo)
+            return;
         ConcealTile(m_firstRow, m_firstCol);
+    }
     m_firstRow = m_secondRow;
     m_firstCol = m_secondCol;
-    Timer1.setEnabled(false);
+}
+
+void Game::Timer6Timer()
+{
+    Timer6.setEnabled(false);
+    if (m_firstRow == 0 || m_secondRow == 0)
+        return;
+    // Both turn back together: the next turn starts with no tile waiting.
+    const int firstRow = std::exchange(m_firstRow, 0);
+    const int firstCol = std::exchange(m_firstCol, 0);
+    ConcealTile(firstRow, firstCol);
+    ConcealTile(m_secondRow, m_secondCol);
 }
 
 void Game::shrink(TileState &t)
@@ -254,21 +291,28 @@ void Game::Timer3Timer()
     } while (first.Width > 12 && first.Height > 12);
     first.Visible = false;
     second.Visible = false;
+    first.FaceUp = false;
+    second.FaceUp = false;
     changed(m_firstRow, m_firstCol);
     changed(m_secondRow, m_secondCol);
     Timer3.setEnabled(false);
+    Timer1.setEnabled(false);
+    // The removed tile waits for nothing: the next tile turned is the first
+    // of a new pair.
+    const int firstRow = std::exchange(m_firstRow, 0);
+    const int firstCol = std::exchange(m_firstCol, 0);
+    Q_EMIT pairRemoved(firstRow, firstCol, m_secondRow, m_secondCol);
     if (BoardCleared()) {
         Timer4.setEnabled(true);
         m_tag = 0;
         const GameWin win{m_settings.Cols, m_settings.Rows, elapsedMs(m_startTime, m_timeOfDay()),
-                          m_moveCount, m_demoPressed};
-        m_view.setTimeCaption(ElapsedText::format(win.elapsedMs));
-        m_view.setCountCaption(QString::number(win.presses));
-        Timer1.setEnabled(false);
+                          m_moveCount, m_demoPressed, m_turnsOfTwo};
+        if (!m_turnsOfTwo) {
+            m_view.setTimeCaption(ElapsedText::format(win.elapsedMs));
+            m_view.setCountCaption(QString::number(win.presses));
+        }
         Q_EMIT won(win);
-        return;
     }
-    Timer1.setEnabled(false);
 }
 
 void Game::Timer4Timer()

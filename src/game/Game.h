@@ -56,10 +56,21 @@ public:
     void Timer3Timer(); // the removal of the matched pair; the last pair wins the board
     void Timer4Timer(); // the next board after a win
     void Timer5Timer(); // one move of the demonstration
+    void Timer6Timer(); // in turns of two tiles: a missed pair turns back
 
-    void StopDemo() { Timer5.setEnabled(false); }                   // the demonstration stops
-    void ToggleDemo() { Timer5.setEnabled(!Timer5.isEnabled()); }   // Игра ▸ Демонстрация
+    void StopDemo() { Timer5.setEnabled(false); } // the demonstration stops
+    void ToggleDemo();                             // Игра ▸ Демонстрация
     bool BoardCleared() const; // no tile in play is left
+
+    // Turns of two tiles, for a match: a miss leaves both tiles face up for
+    // 700 ms, then turns both back, so every turn starts with no tile up; the
+    // clock runs but the menu bar's result place is left to the match, and
+    // the win is marked as one of a match. Off, the solitaire's rules.
+    void setTurnsOfTwo(bool on) { m_turnsOfTwo = on; }
+    bool turnsOfTwo() const { return m_turnsOfTwo; }
+    // A step of the turn is under way (a compare, a removal, a missed pair
+    // on show, the next board due): a press now is counted but ignored.
+    bool busy() const;
 
     std::uint8_t FirstRow() const { return m_firstRow; }   // the tile left face up, 0 for none
     std::uint8_t FirstCol() const { return m_firstCol; }
@@ -86,8 +97,19 @@ public:
     const GameTimer &timer3() const { return Timer3; }
     const GameTimer &timer4() const { return Timer4; }
     const GameTimer &timer5() const { return Timer5; }
+    const GameTimer &timer6() const { return Timer6; }
 
 Q_SIGNALS:
+    // What happens on the board, for whoever plays against the player. Only
+    // what a person at the board sees is told: a colour only once its tile
+    // is face up.
+    void dealt(int rows, int cols);                 // a new board, every tile face down
+    void tileTurned(int row, int col, TColor colour); // a tile turned face up
+    void tileConcealed(int row, int col);           // a tile that was face up turned back
+    // The two tiles face up were compared: a pair, or a miss.
+    void compared(int row1, int col1, int row2, int col2, bool matched);
+    void pairRemoved(int row1, int col1, int row2, int col2);
+    void demonstrationStarted();
     // The last pair of a board vanished; the captions already show the result.
     void won(const GameWin &win);
 
@@ -102,6 +124,7 @@ private:
     GameTimer Timer3{55};   // 55 ms after a match: the pair vanishes
     GameTimer Timer4{2000}; // 2 s after a win: the next board
     GameTimer Timer5{500};  // every 500 ms while the demonstration runs: one move
+    GameTimer Timer6{700};  // 700 ms after a miss in turns of two: both tiles turn back
 
     TGameSettings &m_settings;
     Random &m_random;
@@ -119,4 +142,5 @@ private:
     int m_lastDemoRow = 0;        // the demonstration's last pick
     int m_lastDemoCol = 0;
     bool m_demoPressed = false;   // the demonstration pressed a tile of the board in play
+    bool m_turnsOfTwo = false;    // a match's turns rather than the solitaire's
 };

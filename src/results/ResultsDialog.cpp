@@ -63,6 +63,17 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
         m_tables[b] = t;
         m_tabs->addTab(t, boardTitle(BestResults::Board(b)));
     }
+    m_tally = named(new QTableWidget(MatchTally::Strengths, MatchTally::Results + 1, m_tabs), "matches");
+    m_tally->setHorizontalHeaderLabels({tr("Компьютер"), tr("Победы"), tr("Поражения"), tr("Ничьи")});
+    m_tally->setAccessibleName(tr("Против компьютера"));
+    m_tally->verticalHeader()->hide();
+    m_tally->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tally->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_tally->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tally->setTabKeyNavigation(false);
+    m_tally->horizontalHeader()->setStretchLastSection(true);
+    m_tabs->addTab(m_tally, tr("Против компьютера"));
+    setTally({});
     for (QTableWidget *t : m_tables)
         t->setMinimumWidth(std::max(t->horizontalHeader()->length() + 2 * t->frameWidth(),
                                     m_tabs->tabBar()->sizeHint().width()));
@@ -102,7 +113,27 @@ void ResultsDialog::showBoard(BestResults::Board board)
 
 BestResults::Board ResultsDialog::shownBoard() const
 {
-    return BestResults::Board(m_tabs->currentIndex());
+    // The tab of the matches is no board's.
+    return BestResults::Board(std::min(m_tabs->currentIndex(), int(BestResults::Large)));
+}
+
+void ResultsDialog::setTally(const MatchTally &tally)
+{
+    const QString strengths[MatchTally::Strengths] = {tr("Лёгкий"), tr("Средний"), tr("Сильный")};
+    for (int s = 0; s < MatchTally::Strengths; ++s) {
+        m_tally->setItem(s, 0, new QTableWidgetItem(strengths[s]));
+        for (int r = 0; r < MatchTally::Results; ++r) {
+            auto *item = new QTableWidgetItem(QString::number(tally.counts[s][r]));
+            item->setTextAlignment(Qt::AlignVCenter | Qt::AlignRight);
+            m_tally->setItem(s, r + 1, item);
+        }
+    }
+}
+
+void ResultsDialog::showTally()
+{
+    m_tabs->setCurrentWidget(m_tally);
+    m_tally->setFocus();
 }
 
 void ResultsDialog::refresh()
@@ -146,7 +177,7 @@ void ResultsDialog::refresh()
 void ResultsDialog::resetClicked()
 {
     const BestResults::Board board = shownBoard();
-    if (m_results.table(board).isEmpty())
+    if (m_tabs->currentWidget() == m_tally || m_results.table(board).isEmpty())
         return;
     if (!m_confirmation(this, QStringLiteral("Очистить таблицу «%1»?").arg(boardTitle(board))))
         return;
@@ -156,5 +187,5 @@ void ResultsDialog::resetClicked()
 
 void ResultsDialog::updateButtons()
 {
-    m_reset->setEnabled(!m_results.table(shownBoard()).isEmpty());
+    m_reset->setEnabled(m_tabs->currentWidget() != m_tally && !m_results.table(shownBoard()).isEmpty());
 }

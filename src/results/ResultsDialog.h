@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/BestResults.h"
+#include "settings/MatchTally.h"
 
 #include <QDialog>
 
@@ -13,7 +14,8 @@ class QTabWidget;
 class QTableWidget;
 
 // Игра ▸ Рекорды…: the best results, a tab per board size, each a table of
-// place, time, presses and date. "Сбросить" asks, then asks the owner to
+// place, time, presses and date, and a tab of the boards played against the
+// computer: the player's wins, losses and draws at each strength. "Сбросить" asks, then asks the owner to
 // empty the table shown; "Закрыть" and Escape close. It shows the tables it
 // is given and changes nothing itself.
 class ResultsDialog : public QDialog
@@ -35,6 +37,10 @@ public:
     void refresh();
     void setConfirmation(Confirmation confirmation) { m_confirmation = std::move(confirmation); }
     QTableWidget *table(BestResults::Board board) const { return m_tables[board]; }
+    // The boards against the computer, shown on their own tab.
+    void setTally(const MatchTally &tally);
+    QTableWidget *tallyTable() const { return m_tally; }
+    void showTally();
 
 Q_SIGNALS:
     void resetRequested(BestResults::Board board);
@@ -46,6 +52,7 @@ private:
     const BestResults &m_results;
     QTabWidget *m_tabs = nullptr;
     std::array<QTableWidget *, BestResults::Boards> m_tables{};
+    QTableWidget *m_tally = nullptr;
     QPushButton *m_reset = nullptr;
     std::optional<std::pair<BestResults::Board, BestResults::Entry>> m_latest;
     Confirmation m_confirmation;

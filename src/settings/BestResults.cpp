@@ -91,6 +91,12 @@ QByteArray BestResults::toJson() const
     return text + "\n}\n";
 }
 
+bool BestResults::usesKey(const QString &key)
+{
+    return key == QLatin1String("version") || key == QLatin1String(BoardKeys[Small])
+        || key == QLatin1String(BoardKeys[Large]);
+}
+
 BestResults BestResults::fromJson(const QByteArray &bytes)
 {
     BestResults results;

@@ -52,6 +52,8 @@ public:
     // fields of the wrong type and keys it does not know are dropped; text
     // that is no longer JSON as a whole is read an entry a line.
     static BestResults fromJson(const QByteArray &bytes);
+    // A key of the file's object that toJson writes.
+    static bool usesKey(const QString &key);
 
 private:
     std::array<QList<Entry>, Boards> m_tables;

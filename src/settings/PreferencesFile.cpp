@@ -5,6 +5,10 @@
 namespace {
 
 const QString ColorMarksKey = QStringLiteral("colorMarks");
+const QString OpponentKey = QStringLiteral("opponent");
+// The opponents by name, so that the file reads plainly.
+const char *const OpponentNames[Preferences::Opponents] = {"nobody", "computerEasy", "computerMedium",
+                                                           "computerStrong", "secondPlayer"};
 
 } // namespace
 
@@ -26,6 +30,10 @@ Preferences PreferencesFile::load() const
     const QJsonValue marks = object.value(ColorMarksKey);
     if (marks.isBool())
         preferences.ColorMarks = marks.toBool();
+    const QString opponent = object.value(OpponentKey).toString();
+    for (int i = 0; i < Preferences::Opponents; ++i)
+        if (opponent == QLatin1String(OpponentNames[i]))
+            preferences.Opponent = i;
     return preferences;
 }
 
@@ -33,5 +41,7 @@ void PreferencesFile::store(const Preferences &preferences) const
 {
     QJsonObject object = stored();
     object.insert(ColorMarksKey, preferences.ColorMarks);
+    if (preferences.Opponent >= 0 && preferences.Opponent < Preferences::Opponents)
+        object.insert(OpponentKey, QLatin1String(OpponentNames[preferences.Opponent]));
     m_file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }

@@ -3,7 +3,10 @@
 #include "base/Design.h"
 #include "base/GameTimer.h"
 #include "base/Messages.h"
+#include "app/MatchScore.h"
 #include "app/TForm1.h"
+#include "game/Match.h"
+#include "settings/PreferencesFile.h"
 #include "widgets/tcl.h"
 #include "music/Music.h"
 #include "picture/PicturePage.h"
@@ -16,6 +19,8 @@
 #include "settings_page/SettingsPage.h"
 #include "settings_page/UpDown.h"
 
+#include <QAccessible>
+#include <QScreen>
 #include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
@@ -26,6 +31,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,7 +47,7 @@ private Q_SLOTS:
     void firstStartUsesTheDesign();
     void badFileIsDeletedAtStartUp();
     void storedLargeBoardComesBack();
-    void placementOffEveryScreenUsesTheDesign();
+    void placementOffEveryScreenKeepsItsSize();
     void closeStoresAndExitDoesNot();
     void everyFieldSurvivesASession();
     void closeIntoAFolderThatIsGoneKeepsTheWindow();
@@ -64,6 +70,7 @@ private Q_SLOTS:
     void timerIntervals();
     void winsEnterTheResultsAndTheirFile();
     void resultsDialog();
+    void matchAgainstTheComputer();
 
 private:
     std::unique_ptr<TestWindow> m_f;
@@ -150,16 +157,19 @@ void tst_TForm1::storedLargeBoardComesBack()
     QCOMPARE(part<TPanel>(w, "p1")->BevelInner(), bvLowered);
 }
 
-void tst_TForm1::placementOffEveryScreenUsesTheDesign()
+void tst_TForm1::placementOffEveryScreenKeepsItsSize()
 {
+    // Stored on a monitor that is gone: the size fits, so it stays, and the
+    // window comes wholly onto the screen that is left.
     TGameSettings s;
     s.WinLeft = -30000;
     s.WinTop = -30000;
-    s.WinWidth = 700;
-    s.WinHeight = 500;
+    s.WinWidth = 500;
+    s.WinHeight = 400;
     m_f->writeSettings(s);
     auto w = m_f->start();
-    QCOMPARE(w->pos(), Design::scaled(QRect(81, 51, 633, 400)).topLeft());
+    QCOMPARE(w->size(), QSize(500, 400));
+    QVERIFY(w->screen()->availableGeometry().contains(QRect(w->pos(), w->size())));
 }
 
 void tst_TForm1::closeStoresAndExitDoesNot()
@@ -750,3 +760,81 @@ void tst_TForm1::resultsDialog()
 
 QTEST_MAIN(tst_TForm1)
 #include "tst_TForm1.moc"
+
+void tst_TForm1::matchAgainstTheComputer()
+{
+    auto w = m_f->start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTRY_VERIFY(!part<GameTimer>(w, "Timer2")->isEnabled()); // the second start-up pass
+    Game &g = w->game();
+    Match &match = w->match();
+    QAction *score = part<QAction>(w, "mtime");
+    QAction *state = part<QAction>(w, "mtimes");
+    // What a screen reader is told, through the board's one door.
+    const auto told = [&] { return w->findChild<MatchScore *>()->told(); };
+    // Chosen in the menu, stored at once, in force from the next deal.
+    part<QAction>(w, "computerStrong")->trigger();
+    QCOMPARE(PreferencesFile(m_f->dir.path()).load().Opponent, int(Match::ComputerStrong));
+    QVERIFY(!match.isOn());
+    part<QAction>(w, "N1")->trigger();
+    QVERIFY(match.isOn());
+    QCOMPARE(score->text(), QStringLiteral("Вы 0 : 0 Компьютер"));
+    QCOMPARE(state->text(), QStringLiteral("ваш ход"));
+    // A screen reader reads what the result place holds now.
+    QAccessibleInterface *scoreRead = QAccessible::queryAccessibleInterface(score);
+    QVERIFY(scoreRead);
+    QCOMPARE(scoreRead->text(QAccessible::Name), QStringLiteral("Счёт: Вы 0 : 0 Компьютер"));
+
+    // The player misses with the mouse: the turn is the computer's, and
+    // the player's presses do nothing while it plays.
+    const QPoint a(1, 1);
+    const QPoint b = g.tile(1, 2).PairColor == g.tile(1, 1).PairColor ? QPoint(3, 1) : QPoint(2, 1);
+    QTest::mouseClick(w->board().tile(a.y(), a.x()), Qt::LeftButton);
+    QTRY_VERIFY(!g.busy());
+    QTest::mouseClick(w->board().tile(b.y(), b.x()), Qt::LeftButton);
+    QTRY_COMPARE(state->text(), QStringLiteral("ход компьютера"));
+    QCOMPARE(told(), QStringLiteral("Ход компьютера."));
+    const int moves = g.MoveCount();
+    QTest::mouseClick(w->board().tile(4, 6), Qt::LeftButton);
+    QCOMPARE(g.MoveCount(), moves);
+
+    // A dialog open holds the computer; closed, it goes on.
+    QSignalSpy turned(&match, &Match::computerTurned);
+    part<QAction>(w, "N25")->trigger();
+    auto *dialog = w->findChild<ResultsDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->tallyTable()->item(2, 0)->text(), QStringLiteral("Сильный"));
+    QTest::qWait(1600);
+    QCOMPARE(turned.size(), 0);
+    dialog->accept();
+    QTRY_COMPARE_WITH_TIMEOUT(turned.size(), 1, 3000);
+    const int row = turned.first().at(0).toInt(), col = turned.first().at(1).toInt();
+    QCOMPARE(told(),
+             QStringLiteral("Компьютер открыл плитку: %1.").arg(w->board().tileName(row, col)));
+    // What the computer remembers came only from tiles turned face up.
+    QVERIFY(match.computer()->remembers(a.y(), a.x()) && match.computer()->remembers(b.y(), b.x()));
+
+    // The rest of the board goes to the side whose turn it is: a match
+    // never enters the best results, and the tally counts the loss.
+    QTRY_VERIFY(!g.busy());
+    g.ConcealTilesInPlay(); // as Apply does: the turn starts afresh
+    m_f->winBoard(*w, 30);
+    QVERIFY(match.finished());
+    QCOMPARE(state->text(), QStringLiteral("выиграл компьютер"));
+    QCOMPARE(score->text(), QStringLiteral("Вы 0 : 12 Компьютер"));
+    QCOMPARE(told(), QStringLiteral("Компьютер выиграл со счётом 12 : 0."));
+    QVERIFY(w->results().table(BestResults::Small).isEmpty());
+    QCOMPARE(ResultsFile(m_f->dir.path()).loadTally().counts[ComputerPlayer::Strong][MatchTally::Lost], 1);
+    // The next board is the computer's to open.
+    g.Timer4Timer();
+    QCOMPARE(match.turn(), Match::Away);
+
+    // The demonstration ends the match and clears its score.
+    part<QAction>(w, "N15")->trigger();
+    QVERIFY(!match.isOn());
+    QCOMPARE(score->text(), QString());
+    QCOMPARE(scoreRead->text(QAccessible::Name), QStringLiteral("Время последней победы"));
+    g.StopDemo();
+    QVERIFY(m_f->messages.texts.isEmpty());
+}

@@ -27,6 +27,10 @@ void tst_WindowPlacement::keptOnScreen_data()
     QTest::newRow("from a bigger monitor") << QRect(100, 100, 3000, 2000) << QRect(0, 24, 1280, 776);
     QTest::newRow("wider than the screen") << QRect(400, 100, 1500, 500) << QRect(0, 100, 1280, 500);
     QTest::newRow("off the second screen") << QRect(2000, -100, 500, 300) << QRect(1804, 0, 500, 300);
+    // Monitors that are gone: the window comes wholly onto the nearest screen.
+    QTest::newRow("gone, right") << QRect(2400, 300, 702, 525) << QRect(1602, 243, 702, 525);
+    QTest::newRow("gone, below") << QRect(100, 1500, 700, 500) << QRect(100, 300, 700, 500);
+    QTest::newRow("gone, bigger") << QRect(-3000, 0, 1400, 900) << QRect(0, 24, 1280, 776);
 }
 
 void tst_WindowPlacement::keptOnScreen()

@@ -236,3 +236,29 @@ QList<QPair<int, int>> Desktop::runsOf(const QImage &image, QPoint from, QPoint 
     }
     return runs;
 }
+
+QList<QRect> Desktop::tileInteriors(const QImage &image, const QRect &client, QRgb concealed)
+{
+    const auto rows = runsOf(image, {client.left() + 20, client.top()}, {0, 1}, client.height(), concealed);
+    if (rows.isEmpty())
+        return {};
+    const auto cols = runsOf(image, {client.left(), client.top() + (rows[0].first + rows[0].second) / 2},
+                             {1, 0}, client.width(), concealed);
+    QList<QRect> interiors;
+    for (const auto &r : rows)
+        for (const auto &c : cols)
+            interiors << QRect(client.left() + c.first, client.top() + r.first, c.second - c.first + 1,
+                               r.second - r.first + 1);
+    return interiors;
+}
+
+QStringList Desktop::cueAndPress(int from, int to, int cols)
+{
+    QStringList keys{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("0")};
+    for (int d = to / cols - from / cols; d != 0; d += d > 0 ? -1 : 1)
+        keys << (d > 0 ? QStringLiteral("Down") : QStringLiteral("Up"));
+    for (int d = to % cols - from % cols; d != 0; d += d > 0 ? -1 : 1)
+        keys << (d > 0 ? QStringLiteral("Right") : QStringLiteral("Left"));
+    keys << QStringLiteral("space");
+    return keys;
+}

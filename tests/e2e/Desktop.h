@@ -62,6 +62,12 @@ public:
     static int darkPixels(const QImage &image, const QRect &area);
     static QList<QPair<int, int>> runsOf(const QImage &image, QPoint from, QPoint step, int count,
                                          QRgb colour);
+    // The xdotool arguments that move the board's keyboard cue from one
+    // tile to another (numbered row by row, cols a row) and press Space.
+    static QStringList cueAndPress(int from, int to, int cols);
+    // The interiors of the concealed tiles of a fresh board in the client
+    // area, row by row, found by looking: the runs of the concealed colour.
+    static QList<QRect> tileInteriors(const QImage &image, const QRect &client, QRgb concealed);
 
 private:
     QTemporaryDir m_dir;

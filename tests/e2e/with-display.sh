@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Runs a command in an X server of its own with a window manager, as a
-# person's desktop would be: Xvfb picks a free display, openbox gives the
+# person's desktop would be: Xvfb picks a free display, the window manager
+# (TILIMI_WM: openbox unless set; "none" leaves it to the command) gives the
 # window its frame and close box. TILIMI_DPI sets the screen's resolution.
 # Exits 77, which CTest counts as skipped, when a program it or the tests
 # drive is missing.
 set -u
-for tool in Xvfb openbox xprop xdotool wmctrl import; do
+wm_program=${TILIMI_WM:-openbox}
+tools=(Xvfb xprop xdotool wmctrl import)
+[ "$wm_program" = none ] || tools+=("$wm_program")
+for tool in "${tools[@]}"; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is missing (./test.sh installs it)"
         exit 77
@@ -24,15 +28,18 @@ if [ -z "${display:-}" ]; then
     exit 1
 fi
 export DISPLAY=":$display"
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+wm=
+if [ "$wm_program" != none ]; then
+    "$wm_program" >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+    done
+fi
 unset QT_QPA_PLATFORM
 "$@"
 rc=$?
-kill "$wm" "$xvfb" 2>/dev/null
+kill $wm "$xvfb" 2>/dev/null
 wait 2>/dev/null
 exit $rc

@@ -127,7 +127,7 @@ private Q_SLOTS:
     void pressesDuringCompareAndRemovalAreIgnored();
     void matchRemovesBoth();
     void mismatchLeavesTheNewerUp();
-    void staleSelectionNeverMatches();
+    void removedPairLeavesNoTileWaiting();
     void winShowsResultsAndDealsAgain();
     void newWithinTwoSecondsOfAWinIsKept();
     void newDuringATurnDropsIt();
@@ -411,18 +411,24 @@ void tst_Game::mismatchLeavesTheNewerUp()
     QCOMPARE(int(f.game.FirstCol()), b.x());
 }
 
-void tst_Game::staleSelectionNeverMatches()
+void tst_Game::removedPairLeavesNoTileWaiting()
 {
+    // After a pair goes no tile is face up, so none is the first: the next
+    // tile turned waits for its partner, whatever the removed ones were.
     Fixture f;
-    const QPoint a = f.matchAPair().first;
+    QSignalSpy removed(&f.game, &Game::pairRemoved);
+    const auto [a, b] = f.matchAPair();
     f.settle();
-    QCOMPARE(int(f.game.FirstRow()), a.y()); // the removed tile is still the first
+    QCOMPARE(removed.size(), 1);
+    QCOMPARE(removed.first(), (QList<QVariant>{a.y(), a.x(), b.y(), b.x()}));
+    QCOMPARE(int(f.game.FirstRow()), 0);
+    QCOMPARE(int(f.game.FirstCol()), 0);
+    QCOMPARE(f.faceUp(), 0);
     const QPoint c = f.firstVisible();
     f.press(c);
-    QVERIFY(f.game.timer1().isEnabled());
     f.game.Timer1Timer();
     QVERIFY(!f.game.timer3().isEnabled());
-    QVERIFY(!f.game.tile(a.y(), a.x()).Visible); // concealed but still gone
+    QVERIFY(!f.game.tile(a.y(), a.x()).Visible);
     QVERIFY(f.game.tile(c.y(), c.x()).FaceUp);
     QCOMPARE(int(f.game.FirstRow()), c.y());
     QCOMPARE(int(f.game.FirstCol()), c.x());

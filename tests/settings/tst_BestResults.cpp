@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void implausibleWinsNeverEnter();
     void resetEmptiesOneSizeOnly();
     void fileRoundTrip();
+    void tallyAndResultsKeepEachOther();
     void hostileFiles_data();
     void hostileFiles();
 };
@@ -121,6 +123,42 @@ void tst_BestResults::fileRoundTrip()
     QVERIFY2(text.contains("\"version\": 1") && text.contains("\n        {\"presses\":48,\"time_ms\":40000,"
                                                                   "\"won\":\"2026-03-01T12:00:00.000Z\"}"),
              text.constData());
+}
+
+void tst_BestResults::tallyAndResultsKeepEachOther()
+{
+    // The tally of matches and the best results share the file: storing
+    // either keeps the other, and keys of a newer version stay.
+    QTemporaryDir dir;
+    const ResultsFile file(dir.path());
+    QCOMPARE(file.loadTally(), MatchTally());
+    QFile f(file.path());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"version": 1, "small": [], "large": [], "sound": {"volume": [7, "x"]}})");
+    f.close();
+    MatchTally tally;
+    tally.add(0, MatchTally::Won);
+    tally.add(2, MatchTally::Drawn);
+    tally.add(2, MatchTally::Drawn);
+    tally.add(3, MatchTally::Lost); // no such strength
+    file.storeTally(tally);
+    BestResults r;
+    r.add(BestResults::Small, entry(50'000, 30));
+    file.store(r);
+    QCOMPARE(file.load(), r);
+    QCOMPARE(file.loadTally(), tally);
+    QCOMPARE(file.loadTally().counts[2][MatchTally::Drawn], 2);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    f.close();
+    QVERIFY2(text.contains("\n    \"sound\": {\"volume\":[7,\"x\"]}"), text.constData());
+    file.storeTally({});
+    QCOMPARE(file.load(), r);
+
+    // Counts that are not whole and plausible read as none.
+    QCOMPARE(MatchTally::fromJson(QJsonDocument::fromJson(
+                 R"({"easy": {"won": -1, "lost": 2.5, "drawn": "3"}, "strong": {"won": 1e12}})").object()),
+             MatchTally());
 }
 
 void tst_BestResults::hostileFiles_data()

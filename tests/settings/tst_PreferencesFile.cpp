@@ -42,8 +42,11 @@ void tst_PreferencesFile::roundTripKeepsWhatItDoesNotKnow()
     const PreferencesFile file(m_dir.path());
     QCOMPARE(file.load(), Preferences{});
     QVERIFY(!Preferences{}.ColorMarks);
-    file.store({true});
+    file.store({true, 3});
     QVERIFY(file.load().ColorMarks);
+    QCOMPARE(file.load().Opponent, 3);
+    QCOMPARE(QJsonDocument::fromJson(read()).object().value(QStringLiteral("opponent")),
+             QJsonValue(QStringLiteral("computerStrong")));
     QCOMPARE(QJsonDocument::fromJson(read()).object().value(QStringLiteral("colorMarks")), QJsonValue(true));
 
     // A newer version's choices outlive a store by this one.
@@ -66,6 +69,8 @@ void tst_PreferencesFile::damagedFilesGiveTheDefaults_data()
     QTest::newRow("an array") << QByteArray("[true]");
     QTest::newRow("a string for the choice") << QByteArray(R"({"colorMarks": "true"})");
     QTest::newRow("a number for the choice") << QByteArray(R"({"colorMarks": 1})");
+    QTest::newRow("an opponent unheard of") << QByteArray(R"({"opponent": "computerCheating"})");
+    QTest::newRow("an opponent by number") << QByteArray(R"({"opponent": 2})");
     QTest::newRow("binary") << QByteArray("\x00\xff{\"colorMarks\":true}", 21);
     QByteArray huge = R"({"colorMarks": true, "pad": ")";
     huge += QByteArray(PreferencesFile::MaxBytes, 'x') + "\"}";
