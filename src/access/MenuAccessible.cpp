@@ -1,5 +1,7 @@
 #include "MenuAccessible.h"
 
+#include "MenuItemAccessible.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -41,7 +43,14 @@ int MenuAccessible::childCount() const
 QAccessibleInterface *MenuAccessible::child(int index) const
 {
     const QList<QAction *> items = menu()->actions();
-    return index >= 0 && index < items.size() ? QAccessible::queryAccessibleInterface(items[index]) : nullptr;
+    if (index < 0 || index >= items.size())
+        return nullptr;
+    if (QAccessibleInterface *known = QAccessible::queryAccessibleInterface(items[index]))
+        return known;
+    // An item that belongs to another object, shown in this menu too.
+    auto *made = new MenuItemAccessible(items[index], menu());
+    QAccessible::registerAccessibleInterface(made);
+    return made;
 }
 
 int MenuAccessible::indexOfChild(const QAccessibleInterface *child) const
