@@ -1,6 +1,7 @@
 #include "TForm1.h"
 
 #include "access/BoardAccessible.h"
+#include "access/Announcer.h"
 #include "access/MenuBarKey.h"
 #include "BoardView.h"
 #include "MatchScore.h"
@@ -70,6 +71,8 @@ TForm1::TForm1(Environment environment)
     connect(m_game.get(), &Game::won, m_results, &ResultsKeeper::recordWin);
     connect(m_results, &ResultsKeeper::noteChanged, m_board, &BoardView::setResultNote);
     BoardAccessible::install(*m_board, m_client);
+    new MenuBarKey(menuBar(), m_board->announcer());
+    connect(Panel2, &SettingsPage::frameChanged, m_board->announcer(), &Announcer::announce);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 
@@ -120,7 +123,6 @@ void TForm1::createMenus()
     N11 = named(bar->addAction(QStringLiteral("&О программе")), "N11");
     mtime = named(bar->addAction(QString()), "mtime");
     mtimes = named(bar->addAction(QString()), "mtimes");
-    new MenuBarKey(bar);
 
     connect(MnGame2, &QAction::triggered, this, Messages::guarded([this] { MnGame2Click(); }));
     connect(MnGame1, &QMenu::aboutToShow, this, Messages::guarded([this] { MnGame1Popup(); }));

@@ -252,9 +252,14 @@ try:
 
     # F10 opens the Game menu from any keyboard layout; back from it, the
     # tile under the cue is spoken, not the whole board.
+    # The menu's name comes first, then its first item.
     press_until("F10", lambda line: "Новая" in line, "word of the menu opened with F10")
-    key("Escape")
-    heard_cue()
+    opened = ear.new()
+    if "notification Игра." not in opened[:opened.index("Новая.")]:
+        fail("the Game menu opened without its name: %r" % opened)
+    # Escape goes back to the bar, a second one to the board.
+    press_until("Escape", lambda line: line == "Игра.", "word of the bar back from the menu")
+    press_until("Escape", cell_spoken(*at), "word of the tile under the cue")
     print("%.1f s: back from the menu, the cue's tile is spoken" % (time.monotonic() - start))
 
     def menu_item(item):
@@ -288,6 +293,29 @@ try:
     key("Escape")
     heard_cue()
     print("%.1f s: the results read with their columns, the new one marked" % (time.monotonic() - start))
+
+    # F10 walks the bar to Настройки, an item with no menu; the page opens
+    # on its first control.
+    press_until("F10", lambda line: "Новая" in line, "word of the menu opened with F10")
+    press_until("Right", lambda line: line == "Настройки.", "word of Настройки on the bar")
+    FRAME = r"Внутренняя рамка одноцветных панелек: ([^.\s]+)"
+    frame = press_until("Return", lambda line: re.match(FRAME + " push button", line),
+                        "word of the page's first control").group(1)
+    # A press says the frame the button now gives.
+    pressed = press_until("space", lambda line: re.match("notification " + FRAME, line),
+                          "word of the frame after a press").group(1)
+    if pressed == frame:
+        fail("the frame button still says %r" % frame)
+    # A number field says its name and value; Up and a digit say the new one.
+    key("Tab")
+    field = press_until("Tab", lambda line: re.match(r"Глубина рамок одноцветных панелек (\d+) spin button", line),
+                        "word of the number field")
+    step, value = ("Up", int(field.group(1)) + 1) if int(field.group(1)) < 10 else ("Down", 9)
+    press_until(step, lambda line: line == str(value), "word of the value after %s" % step)
+    digit = "7" if value != 7 else "5"
+    press_until(digit, lambda line: line == digit, "word of the typed value")
+    print("%.1f s: Настройки reached by F10; heard %r, then %r, %s, %s" % (time.monotonic() - start, frame, pressed,
+                                                                        value, digit))
 finally:
     if orca_log:  # what was spoken, beside Orca's log
         with open(orca_log + ".speech", "w", encoding="utf-8") as copy:
