@@ -3,7 +3,8 @@
 #include "Announcer.h"
 #include "AnnouncerAccessible.h"
 #include "BoardReading.h"
-#include "CheckItemAccessible.h"
+#include "MenuAccessible.h"
+#include "MenuItemAccessible.h"
 #include "ClientAccessible.h"
 #include "NumberFieldAccessible.h"
 #include "ResultAccessible.h"
@@ -39,8 +40,9 @@ BoardReading *BoardAccessible::board() const
 QAccessibleInterface *BoardAccessible::create(const QString &, QObject *object)
 {
     if (auto *action = qobject_cast<QAction *>(object)) {
-        if (auto *menu = qobject_cast<QMenu *>(action->parent()); menu && action->isCheckable())
-            return new CheckItemAccessible(action, menu);
+        if (auto *menu = qobject_cast<QMenu *>(action->parent());
+            menu && action != menu->menuAction() && MenuAccessible::holdsCheckable(menu))
+            return new MenuItemAccessible(action, menu);
         // The results in the menu bar of the window whose client holds the board.
         auto *bar = qobject_cast<QMenuBar *>(action->parent());
         auto *window = bar ? qobject_cast<QMainWindow *>(bar->parentWidget()) : nullptr;
@@ -54,6 +56,8 @@ QAccessibleInterface *BoardAccessible::create(const QString &, QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
+    if (auto *menu = qobject_cast<QMenu *>(widget); menu && MenuAccessible::holdsCheckable(menu))
+        return new MenuAccessible(menu);
     if (auto *announcer = qobject_cast<Announcer *>(widget))
         return new AnnouncerAccessible(announcer);
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
@@ -81,10 +85,19 @@ void BoardAccessible::install(const BoardReading &board, QObject *client)
     QList<QObject *> objects{client, board.page(), board.timeItem(), board.countItem()};
     for (QLineEdit *edit : client->findChildren<QLineEdit *>())
         objects << edit;
+    // Menus Qt may have read already, before the factory above was there.
+    QObject *top = client;
+    while (top->parent())
+        top = top->parent();
+    for (QMenu *menu : top->findChildren<QMenu *>()) {
+        if (MenuAccessible::holdsCheckable(menu))
+            objects << menu;
+    }
     for (QObject *object : std::as_const(objects)) {
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
         if (iface && !dynamic_cast<BoardAccessible *>(iface) && !dynamic_cast<ClientAccessible *>(iface)
-            && !dynamic_cast<ResultAccessible *>(iface) && !dynamic_cast<NumberFieldAccessible *>(iface))
+            && !dynamic_cast<ResultAccessible *>(iface) && !dynamic_cast<NumberFieldAccessible *>(iface)
+            && !dynamic_cast<MenuAccessible *>(iface))
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
     }
 }

@@ -8,6 +8,7 @@
 #include "widgets/tcl.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAction>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -147,7 +148,9 @@ bool BoardView::keyPressed(const QKeyEvent &key)
 
 void BoardView::focusCue()
 {
-    if (!QAccessible::isActive() || !m_cue.isShown() || !hasTiles())
+    // A menu opened since (F10 right after the bar let go of the focus)
+    // keeps the reader: a later focus here would silence its item.
+    if (!QAccessible::isActive() || !m_cue.isShown() || !hasTiles() || QApplication::activePopupWidget())
         return;
     QAccessibleEvent focus(tile(m_cue.row(), m_cue.col()), QAccessible::Focus);
     QAccessible::updateAccessibility(&focus);

@@ -26,6 +26,7 @@ class BoardView : public QObject, public GameView, public BoardReading
     Q_OBJECT
 
 public:
+    Announcer *announcer() const { return m_announcer; }
     // client: the area the tiles lie in. The samples and the two result items
     // of the menu bar belong to the window and outlive the view.
     BoardView(QWidget *client, const TCustomPanel &concealedSample,

@@ -1,7 +1,6 @@
 #include "MainMenu.h"
 
 #include "OpponentMenu.h"
-#include "access/MenuBarKey.h"
 #include "base/ObjectName.h"
 
 #include <QMenu>
@@ -29,7 +28,6 @@ MainMenu::MainMenu(QMenuBar *bar) : QObject(bar)
     N11 = named(bar->addAction(tr("&О программе")), "N11");
     mtime = named(bar->addAction(QString()), "mtime");
     mtimes = named(bar->addAction(QString()), "mtimes");
-    new MenuBarKey(bar);
 }
 
 void MainMenu::showGameMenu(bool shown)

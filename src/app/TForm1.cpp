@@ -1,6 +1,8 @@
 #include "TForm1.h"
 
 #include "access/BoardAccessible.h"
+#include "access/Announcer.h"
+#include "access/MenuBarKey.h"
 #include "BoardView.h"
 #include "LanguageMenu.h"
 #include "MainMenu.h"
@@ -16,7 +18,6 @@
 #include "game/Game.h"
 #include "music/Music.h"
 #include "picture/PicturePage.h"
-#include "results/ResultsDialog.h"
 #include "settings/SettingsFile.h"
 #include "settings_page/SettingsPage.h"
 
@@ -70,6 +71,8 @@ TForm1::TForm1(Environment environment)
     connect(m_game.get(), &Game::won, m_results, &ResultsKeeper::recordWin);
     connect(m_results, &ResultsKeeper::noteChanged, m_board, &BoardView::setResultNote);
     BoardAccessible::install(*m_board, m_client);
+    new MenuBarKey(menuBar(), m_board->announcer());
+    connect(Panel2, &SettingsPage::frameChanged, m_board->announcer(), &Announcer::announce);
     Timer2 = named(new GameTimer(220, this), "Timer2");
     connect(Timer2, &GameTimer::timeout, this, Messages::guarded([this] { Timer2Timer(); }));
 

@@ -120,17 +120,22 @@ SettingsPage::SettingsPage(TGameSettings &pendingSettings, ColorChooser *colors,
         field->setAccessibleName(field->Caption().trimmed());
 
     nameFrames();
-    const auto cycle = [this](TPanel *sample, bool inner) {
+    // The page given the focus gives it to its first control at once: had
+    // the page taken it first, a screen reader would be told of the page
+    // after the control and speak the page alone.
+    setFocusProxy(Button3);
+    const auto cycle = [this](QPushButton *button, TPanel *sample, bool inner) {
         if (inner)
             sample->setBevelInner(nextBevel(sample->BevelInner()));
         else
             sample->setBevelOuter(nextBevel(sample->BevelOuter()));
         nameFrames();
+        Q_EMIT frameChanged(button->accessibleName());
     };
-    connect(Button3, &QPushButton::clicked, this, [this, cycle] { cycle(p1, true); });
-    connect(Button4, &QPushButton::clicked, this, [this, cycle] { cycle(p1, false); });
-    connect(Button10, &QPushButton::clicked, this, [this, cycle] { cycle(p11, true); });
-    connect(Button11, &QPushButton::clicked, this, [this, cycle] { cycle(p11, false); });
+    connect(Button3, &QPushButton::clicked, this, [this, cycle] { cycle(Button3, p1, true); });
+    connect(Button4, &QPushButton::clicked, this, [this, cycle] { cycle(Button4, p1, false); });
+    connect(Button10, &QPushButton::clicked, this, [this, cycle] { cycle(Button10, p11, true); });
+    connect(Button11, &QPushButton::clicked, this, [this, cycle] { cycle(Button11, p11, false); });
     connect(Edit1, &QLineEdit::textChanged, this, &SettingsPage::Edit1Change);
     connect(Edit4, &QLineEdit::textChanged, this, &SettingsPage::Edit4Change);
     connect(Edit5, &QLineEdit::textChanged, this, &SettingsPage::Edit5Change);
@@ -175,8 +180,8 @@ QString SettingsPage::bevelName(TBevelCut cut)
 
 void SettingsPage::nameFrames()
 {
-    // A focused button whose name changes is spoken anew: a press says the
-    // frame it gave.
+    // The names say the frame each button gives now; Orca 43 does not speak
+    // the changed name of the focused button, frameChanged carries it.
     Button3->setAccessibleName(tr("Внутренняя рамка одноцветных панелек: %1").arg(bevelName(p1->BevelInner())));
     Button4->setAccessibleName(tr("Внешняя рамка одноцветных панелек: %1").arg(bevelName(p1->BevelOuter())));
     Button10->setAccessibleName(tr("Внутренняя рамка цветных панелек: %1").arg(bevelName(p11->BevelInner())));
@@ -255,17 +260,6 @@ void SettingsPage::Button1Click()
         return;
     m_pending.BackColor = std::int32_t(fromQColor(color));
     setGroupColors(TColor(m_pending.BackColor));
-}
-
-void SettingsPage::focusInEvent(QFocusEvent *event)
-{
-    TPanel::focusInEvent(event);
-    for (QWidget *next = nextInFocusChain(); next != this && isAncestorOf(next); next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(this) && next->isEnabled()) {
-            next->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
 }
 
 void SettingsPage::resizeEvent(QResizeEvent *event)

@@ -48,15 +48,15 @@ public:
     static TBevelCut nextBevel(TBevelCut cut);
 
 Q_SIGNALS:
+    // A frame button was pressed; name says the frame it now gives, for a
+    // screen reader to speak.
+    void frameChanged(const QString &name);
     void applyRequested();
     void cancelRequested();
     void defaultsRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    // The page given the focus hands it to its first control, which a
-    // screen reader then speaks.
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void Edit1Change(); // the gap goes into the working copy

@@ -6,6 +6,7 @@ now, Down must speak one tile, not its row, F10 must open the Game menu and
 coming back from it must speak the tile under the cue. Run by
 orca-test.sh."""
 
+import atexit
 import os
 import re
 import socket
@@ -92,8 +93,17 @@ def cell_spoken(row, col):
 
 # speech-dispatcher first, so that Orca finds it listening: the one Orca
 # would start itself is at times too slow for it on a loaded machine.
+def stop(process):
+    if process.poll() is None:
+        process.kill()
+        process.wait()
+
+
+# What the test starts ends with it, a failure on the way included: a
+# speech-dispatcher left behind outlives the session bus and its folder.
 speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0"],
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+atexit.register(stop, speechd)
 speechd_socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
 
 
@@ -116,16 +126,28 @@ orca_log = os.environ.get("TILIMI_ORCA_DEBUG")
 orca = subprocess.Popen(["orca", "-u", os.path.join(home, "orca")]
                         + (["--debug-file", orca_log] if orca_log else []),
                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+atexit.register(stop, orca)
 ear.wait(lambda line: line, 20, "word from Orca as it started")
 env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 game_dir = os.path.join(home, "game")
+# Two slow wins of earlier days: the board won here comes first above them.
+with open(os.path.join(game_dir, "Results.json"), "w", encoding="utf-8") as results:
+    results.write('{"version": 1, "small": ['
+                  '{"time_ms": 3000000, "presses": 90, "won": "2026-01-02T10:00:00.000Z"},'
+                  '{"time_ms": 3500000, "presses": 99, "won": "2026-01-03T10:00:00.000Z"}], "large": []}')
 ear.mark()
 game = subprocess.Popen([os.path.join(game_dir, "tilimi")], cwd=game_dir, env=env)
 try:
     window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(game.pid)],
                             capture_output=True, text=True, check=True).stdout.split()[-1]
-    subprocess.run(["xdotool", "windowactivate", "--sync", window], check=False)
-    ear.wait(lambda line: "Тилими" in line or "Игровое поле" in line, 10, "word of the window")
+    # On a busy machine Orca may meet the window before it listens to it:
+    # the window is activated again until Orca speaks it.
+    for _ in range(3):
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], check=False)
+        if ear.wait(lambda line: "Тилими" in line or "Игровое поле" in line, 10, quiet=True):
+            break
+    else:
+        fail("no word of the window")
     time.sleep(0.5)
     print("%.1f s: the window is read" % (time.monotonic() - start))
 
@@ -181,13 +203,16 @@ try:
     seen = {}  # colour -> where the other tile of it lies, until the pair goes
     removed = 0
     won = None
+    last = None  # the tile turned last, while it stays open
     for index in range(24):
         here_ = (index // 6 + 1, index % 6 + 1)
         if here_ in seen.values() or any(here_ == p for p in gone):
             continue
         colour, pair = turn(*here_)
         if colour in seen:
-            if not pair:
+            # Its partner turned just before it: the news of the pair is on
+            # its way, slow as the machine may be.
+            if not pair and seen[colour] != last:
                 # Its partner lies elsewhere: this one now waits, turn the partner.
                 colour_, pair = turn(*seen[colour])
                 if colour_ != colour:
@@ -197,6 +222,7 @@ try:
                                 what="word of the pair of %s going" % colour)
             removed += 1
             gone.extend([here_, seen.pop(colour)])
+            last = None
             if removed == 1:
                 print("pair removed, as heard: %r" % pair)
                 ear.mark()
@@ -209,6 +235,7 @@ try:
             fail("%s went with a pair never seen: %r" % (colour, pair))
         else:
             seen[colour] = here_
+            last = here_
             if len(seen) == 1 and removed == 0:
                 key("KP_Enter")  # Where Am I on the tile just turned
                 ear.wait(lambda line: "%s, ряд %d, столбец %d" % (colour, here_[0], here_[1]) in line,
@@ -217,6 +244,7 @@ try:
     if won is None:
         fail("the board was not won")
     print("win, as heard: %r (%.1f s)" % (won, time.monotonic() - start))
+    ear.wait(lambda line: "Рекорд: 1-е место на малой доске" in line, what="word of the place of the win")
     ear.wait(lambda line: "Новая раскладка, 6 на 4" in line, what="word of the new deal")
 
     def heard_cue():
@@ -224,17 +252,72 @@ try:
 
     # F10 opens the Game menu from any keyboard layout; back from it, the
     # tile under the cue is spoken, not the whole board.
+    # The menu's name comes first, then its first item.
     press_until("F10", lambda line: "Новая" in line, "word of the menu opened with F10")
+    opened = ear.new()
+    if "notification Игра." not in opened[:opened.index("Новая.")]:
+        fail("the Game menu opened without its name: %r" % opened)
+    # Escape goes back to the bar, a second one to the board.
+    press_until("Escape", lambda line: line == "Игра.", "word of the bar back from the menu")
+    press_until("Escape", cell_spoken(*at), "word of the tile under the cue")
+    print("%.1f s: back from the menu, the cue's tile is spoken" % (time.monotonic() - start))
+
+    def menu_item(item):
+        """Opens the Game menu with F10 and goes down to the item; returns
+        what was spoken of it."""
+        press_until("F10", lambda line: "Новая" in line, "word of the menu opened with F10")
+        for name in ("Малая", "Большая", "Демонстрация", "Метки цветов", "Рекорды"):
+            spoken = press_until("Down", lambda line, name=name: line if line.startswith(name) else None,
+                                 "word of the item " + name)
+            if name == item:
+                return spoken
+        return None
+
+    # Метки цветов says it is a check box, and whether it is on, off too.
+    marks = menu_item("Метки цветов")
+    if marks != "Метки цветов check box not checked.":
+        fail("the colour marks, off, read %r" % marks)
+    key("Return")
+    heard_cue()
+    marks = menu_item("Метки цветов")
+    if marks != "Метки цветов check box checked.":
+        fail("the colour marks, on, read %r" % marks)
+    print("%.1f s: the colour marks read off and on" % (time.monotonic() - start))
+
+    # Рекорды…: each cell says its column, the entry just made says so.
+    press_until("Down", lambda line: line.startswith("Рекорды"), "word of the item Рекорды")
+    press_until("Return", lambda line: "table with 3 rows" in line, "word of the table of results")
+    press_until("Down", lambda line: line == "Место: 2.", "word of the second place")
+    ear.wait(lambda line: line == "Время: 50:00.", what="word of the second place's time")
+    press_until("Up", lambda line: line == "Место: 1, новый рекорд.", "word of the new entry")
     key("Escape")
     heard_cue()
-    print("%.1f s: back from the menu, the cue's tile is spoken" % (time.monotonic() - start))
+    print("%.1f s: the results read with their columns, the new one marked" % (time.monotonic() - start))
+
+    # F10 walks the bar to Настройки, an item with no menu; the page opens
+    # on its first control.
+    press_until("F10", lambda line: "Новая" in line, "word of the menu opened with F10")
+    press_until("Right", lambda line: line == "Настройки.", "word of Настройки on the bar")
+    FRAME = r"Внутренняя рамка одноцветных панелек: ([^.\s]+)"
+    frame = press_until("Return", lambda line: re.match(FRAME + " push button", line),
+                        "word of the page's first control").group(1)
+    # A press says the frame the button now gives.
+    pressed = press_until("space", lambda line: re.match("notification " + FRAME, line),
+                          "word of the frame after a press").group(1)
+    if pressed == frame:
+        fail("the frame button still says %r" % frame)
+    # A number field says its name and value; Up and a digit say the new one.
+    key("Tab")
+    field = press_until("Tab", lambda line: re.match(r"Глубина рамок одноцветных панелек (\d+) spin button", line),
+                        "word of the number field")
+    step, value = ("Up", int(field.group(1)) + 1) if int(field.group(1)) < 10 else ("Down", 9)
+    press_until(step, lambda line: line == str(value), "word of the value after %s" % step)
+    digit = "7" if value != 7 else "5"
+    press_until(digit, lambda line: line == digit, "word of the typed value")
+    print("%.1f s: Настройки reached by F10; heard %r, then %r, %s, %s" % (time.monotonic() - start, frame, pressed,
+                                                                        value, digit))
 finally:
     if orca_log:  # what was spoken, beside Orca's log
         with open(orca_log + ".speech", "w", encoding="utf-8") as copy:
             copy.write("\n".join(heard()) + "\n")
-    game.kill()
-    game.wait()
-    orca.kill()
-    orca.wait()
-    speechd.kill()
-    speechd.wait()
+    stop(game)

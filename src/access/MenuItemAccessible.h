@@ -6,20 +6,23 @@
 class QAction;
 class QMenu;
 
-// A checkable item of a menu (Игра ▸ Метки цветов) as a screen reader reads
-// it: a check box, said to be on or off. As the menu item Qt 6.4 makes of
-// it, Orca says "checked" when it is on and nothing when it is off.
-class CheckItemAccessible : public QAccessibleObject, public QAccessibleActionInterface
+// An item of a menu that holds a checkable one (Игра ▸ Метки цветов), as a
+// screen reader reads it: the checkable one a check box, said to be on or
+// off (as the menu item Qt 6.4 makes of it, Orca says "checked" when it is on
+// and nothing when it is off), the others as Qt reads them. The menu is a
+// MenuAccessible: Qt's own finds no place for a check box among its items,
+// and Orca takes an item without a place for one gone.
+class MenuItemAccessible : public QAccessibleObject, public QAccessibleActionInterface
 {
 public:
-    CheckItemAccessible(QAction *item, QMenu *menu);
+    MenuItemAccessible(QAction *item, QMenu *menu);
 
     QAccessibleInterface *parent() const override;
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+    QAccessible::Role role() const override;
     QAccessible::State state() const override;
     QRect rect() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
