@@ -64,3 +64,20 @@ void MenuItemAccessible::doAction(const QString &actionName)
     if (actionNames().contains(actionName))
         item()->trigger();
 }
+
+int MenuItemAccessible::childCount() const
+{
+    return item() && item()->menu() ? 1 : 0;
+}
+
+QAccessibleInterface *MenuItemAccessible::child(int index) const
+{
+    if (index != 0 || !item() || !item()->menu())
+        return nullptr;
+    return QAccessible::queryAccessibleInterface(item()->menu());
+}
+
+int MenuItemAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    return child && item() && child->object() == item()->menu() ? 0 : -1;
+}

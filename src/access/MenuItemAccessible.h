@@ -18,9 +18,10 @@ public:
     MenuItemAccessible(QAction *item, QMenu *menu);
 
     QAccessibleInterface *parent() const override;
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    // An item that opens a submenu holds it, as Qt's own menu items do.
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
