@@ -11,15 +11,17 @@ PageStack::PageStack(QWidget *client, QWidget *gamePage, MainMenu &menu)
     client->installEventFilter(this);
 }
 
-void PageStack::add(QWidget *page)
+void PageStack::add(QWidget *page, bool givesWayToGame)
 {
     m_others.push_back(page);
+    if (givesWayToGame)
+        m_givingWay.push_back(page);
     page->hide();
 }
 
 void PageStack::showGame()
 {
-    for (QWidget *page : m_others) {
+    for (QWidget *page : m_givingWay) {
         page->lower();
         page->hide();
     }

@@ -19,8 +19,12 @@ class PageStack : public QObject
 public:
     PageStack(QWidget *client, QWidget *gamePage, MainMenu &menu);
 
-    // A page other than the game's, hidden until it is shown.
-    void add(QWidget *page);
+    // A page other than the game's, hidden until it is shown. Going back to
+    // the game lowers and hides a page that gives way to it (the settings
+    // page, which the apply cycle leaves); the others are hidden by the
+    // commands that leave them, so the start-up's second pass, which goes
+    // back to the game, leaves a picture opened meanwhile in front.
+    void add(QWidget *page, bool givesWayToGame);
     void showGame();
     void showOther(QWidget *page);
 
@@ -36,4 +40,5 @@ private:
     QWidget *m_gamePage;
     MainMenu &m_menu;
     std::vector<QWidget *> m_others;
+    std::vector<QWidget *> m_givingWay;
 };

@@ -137,13 +137,13 @@ void TForm1::createPages()
     });
 
     Panel2 = named(new SettingsPage(PendingSettings, m_env.colors, m_client), "Panel2");
-    m_pages->add(Panel2);
+    m_pages->add(Panel2, true);
     connect(Panel2, &SettingsPage::applyRequested, this, Messages::guarded([this] { Apply(); }));
     connect(Panel2, &SettingsPage::cancelRequested, this, Messages::guarded([this] { Cancel(); }));
     connect(Panel2, &SettingsPage::defaultsRequested, this, Messages::guarded([this] { Defaults(); }));
 
     PanelImage = named(new PicturePage(m_client), "PanelImage");
-    m_pages->add(PanelImage);
+    m_pages->add(PanelImage, false);
 }
 
 void TForm1::startUp()
