@@ -3,17 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
-MenuItemAccessible::MenuItemAccessible(QAction *item, QMenu *menu) : QAccessibleObject(item), m_menu(menu) {}
-
-QAction *MenuItemAccessible::item() const
-{
-    return static_cast<QAction *>(object());
-}
-
-QAccessibleInterface *MenuItemAccessible::parent() const
-{
-    return QAccessible::queryAccessibleInterface(m_menu);
-}
+MenuItemAccessible::MenuItemAccessible(QAction *item, QMenu *menu) : ActionItemAccessible(item, menu), m_menu(menu) {}
 
 QString MenuItemAccessible::text(QAccessible::Text t) const
 {
@@ -29,9 +19,7 @@ QAccessible::Role MenuItemAccessible::role() const
 
 QAccessible::State MenuItemAccessible::state() const
 {
-    QAccessible::State state;
-    state.invisible = !item()->isVisible();
-    state.disabled = !item()->isEnabled();
+    QAccessible::State state = ActionItemAccessible::state();
     state.focusable = true;
     state.focused = m_menu->isVisible() && m_menu->activeAction() == item();
     state.checkable = item()->isCheckable();
@@ -39,30 +27,11 @@ QAccessible::State MenuItemAccessible::state() const
     return state;
 }
 
-QRect MenuItemAccessible::rect() const
-{
-    const QRect local = m_menu->actionGeometry(item());
-    return QRect(m_menu->mapToGlobal(local.topLeft()), local.size());
-}
-
-void *MenuItemAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::ActionInterface)
-        return static_cast<QAccessibleActionInterface *>(this);
-    return nullptr;
-}
-
 QStringList MenuItemAccessible::actionNames() const
 {
     if (item()->isSeparator())
         return {};
     return {item()->isCheckable() ? toggleAction() : pressAction()};
-}
-
-void MenuItemAccessible::doAction(const QString &actionName)
-{
-    if (actionNames().contains(actionName))
-        item()->trigger();
 }
 
 int MenuItemAccessible::childCount() const

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QAccessibleActionInterface>
-#include <QAccessibleObject>
+#include "ActionItemAccessible.h"
 
-class QAction;
 class QMenu;
 
 // An item of a menu that holds a checkable one (Игра ▸ Метки цветов), as a
@@ -12,12 +10,11 @@ class QMenu;
 // and nothing when it is off), the others as Qt reads them. The menu is a
 // MenuAccessible: Qt's own finds no place for a check box among its items,
 // and Orca takes an item without a place for one gone.
-class MenuItemAccessible : public QAccessibleObject, public QAccessibleActionInterface
+class MenuItemAccessible : public ActionItemAccessible
 {
 public:
     MenuItemAccessible(QAction *item, QMenu *menu);
 
-    QAccessibleInterface *parent() const override;
     // An item that opens a submenu holds it, as Qt's own menu items do.
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
@@ -25,14 +22,8 @@ public:
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
-    QRect rect() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
     QStringList actionNames() const override;
-    void doAction(const QString &actionName) override;
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    QAction *item() const;
-
     QMenu *m_menu;
 };
