@@ -3,6 +3,8 @@
 #include "base/ElapsedText.h"
 #include "base/ObjectName.h"
 
+#include <QAccessible>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -64,6 +66,7 @@ ResultsDialog::ResultsDialog(const BestResults &results, QWidget *parent)
             t->setColumnWidth(col, std::max(t->horizontalHeader()->sectionSizeHint(col),
                                             metrics.horizontalAdvance(widest[col]) + 16));
         }
+        t->installEventFilter(this);
         m_tables[b] = t;
         m_tabs->addTab(t, boardTitle(BestResults::Board(b)));
     }
@@ -182,6 +185,28 @@ void ResultsDialog::refresh()
         }
     }
     updateButtons();
+}
+
+bool ResultsDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // A table made current before it had the focus (the entry just made)
+    // tells no screen reader of its cell, and Orca then reads the table alone
+    // until the first arrow: the cell is said once the table has taken the
+    // focus, after the table's own word of it.
+    if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+        auto *t = static_cast<QTableWidget *>(watched);
+        QMetaObject::invokeMethod(t, [t] {
+            const QModelIndex current = t->currentIndex();
+            QAccessibleInterface *table = QAccessible::queryAccessibleInterface(t);
+            QAccessibleTableInterface *cells = table ? table->tableInterface() : nullptr;
+            if (!t->hasFocus() || !current.isValid() || !cells)
+                return;
+            QAccessibleEvent focus(t, QAccessible::Focus);
+            focus.setChild(table->indexOfChild(cells->cellAt(current.row(), current.column())));
+            QAccessible::updateAccessibility(&focus);
+        }, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ResultsDialog::resetClicked()

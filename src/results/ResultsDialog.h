@@ -49,6 +49,9 @@ public:
 Q_SIGNALS:
     void resetRequested(BestResults::Board board);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void resetClicked();
     void updateButtons();
