@@ -25,7 +25,7 @@ if [ "${TILIMI_TEST_PACKAGES:-0}" = 1 ]; then
     packages+=(clang libclang-rt-14-dev)
     # The install test's validators, and what makes and checks the package.
     packages+=(desktop-file-utils appstream dpkg-dev lintian)
-    # The Wayland test's compositor, run headless.
+    # The Wayland test's compositor, drawn into the test's Xvfb.
     packages+=(weston)
     # What a screen reader reads: a session bus, the accessibility bus and a
     # real client of it.

@@ -49,7 +49,8 @@ public:
     // in two looks gapMs apart.
     bool waitUntilStill(int ms = 5000, int gapMs = 100);
 
-    QImage screenshot() const;
+    // The whole X screen as a person sees it.
+    static QImage screenshot();
     void click(const QPoint &screenPos, int button = 1);
     void key(const QString &keys);
     void pause(int ms);
