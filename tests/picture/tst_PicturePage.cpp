@@ -106,9 +106,9 @@ void tst_PicturePage::stretchesOverTheWholePage()
 void tst_PicturePage::rowsMatchAWholeStretch_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::newRow("fewer rows than the picture") << QSize(1600, 200);
+    QTest::newRow("fewer rows than the picture") << QSize(1200, 200);
     QTest::newRow("one row in 515 twice") << QSize(333, 516);
-    QTest::newRow("odd factor across and down") << QSize(801, 1031);
+    QTest::newRow("odd factor across and down") << QSize(1201, 779);
     QTest::newRow("tiny") << QSize(7, 3);
 }
 
