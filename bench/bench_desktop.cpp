@@ -29,7 +29,7 @@ namespace {
 // At 96 dots per inch both windows' client areas start here under openbox.
 const QPoint Client(66, 61);
 const QPoint Probe = Client + QPoint(20, 40);   // a tile of the game, the floor's background
-const QPoint FirstMenu = Client + QPoint(20, 8); // "Игра", "File"
+const QPoint FirstMenu = Client + QPoint(20, 8); // "Игра" in both
 const QPoint MenuProbe = Client + QPoint(40, 32); // inside the menu when it is open
 
 QRgb pixel(QPoint p)

@@ -17,7 +17,10 @@ tests/e2e/with-display.sh build/bench/bench_desktop build/tilimi build/tilimi_fl
     build/data/icons/*/apps/*.png >"$work/desktop.tsv" 2>/dev/null
 tests/e2e/with-display.sh build/bench/bench_turns 30 >"$work/turns.txt" 2>/dev/null
 QT_QPA_PLATFORM=offscreen build/bench/bench_music "$work/loop.mp3" >"$work/music.tsv" 2>/dev/null
-QT_QPA_PLATFORM=offscreen build/bench/bench_paint 2>/dev/null | grep '^CPU' >"$work/paint.tsv"
+# The CPU times of a repaint, each a median of 15, from every run.
+for _ in $(seq "$runs"); do
+    QT_QPA_PLATFORM=offscreen build/bench/bench_paint 2>/dev/null | grep '^CPU'
+done >"$work/paint.tsv"
 # Instructions of one repaint, each dumped by the benchmark under its name.
 # Callgrind counts every byte of glibc's "rep movsb" copy as an instruction:
 # the threshold keeps memcpy on its vector loop, as fast on the hardware.
@@ -62,20 +65,35 @@ row "demonstration CPU over 10 s (ms)" "$(value "game demonstration CPU over 10 
 row "demonstration wake-ups over 10 s" "$(value "game demonstration wake-ups over 10 s")" "-" "-" "-"
 row "CPU while playing MP3 (%)" "$(value "game CPU share while playing MP3 (%)")" "-" "-" "-"
 # The game's window on the picture page against the floor's window, both
-# whole, then below the menu bar only; the last of each name counts.
-paint() { awk -F'\t' -v k="$1" -v n="$2" '$1 == k && $2 == n {v = $3} END {print v}' "$work/paint.tsv"; }
+# whole, then below the menu bar only; the median of each name over the runs.
+paint() {
+    awk -F'\t' -v k="$1" -v n="$2" '$1 == k && $2 == n {print $3}' "$work/paint.tsv" \
+        | sort -g | awk '{v[NR] = $1} END {if (NR) print v[int((NR + 1) / 2)]}'
+}
 row "full repaint, large board 1920×1080 (CPU ms)" "$(paint CPU "largeBoard 1920x1080")" "-" "-" "< 2"
+# The window's repaint is held to 1.5 times the floor's: a figure over it is
+# flagged in the table and named at the end.
+over=()
+within() { awk -v r="$1" 'BEGIN { exit !(r != "-" && r <= 1.5) }'; }
 for size in 700x500 1920x1080 3840x2160; do
     label=${size/x/×}
     for part in window page; do
-        budget="-"
-        [ "$part" = window ] && budget="≤ 1.5 × floor"
-        g=$(paint Ir "picturePage $size $part"); f=$(paint Ir "floor $size $part")
-        row "repaint, picture page $label, $part (instructions)" "$g" "$f" "$(ratio "$g" "$f")" "$budget"
-        g=$(paint CPU "picturePage $size $part"); f=$(paint CPU "floor $size $part")
-        row "repaint, picture page $label, $part (CPU ms)" "$g" "$f" "$(ratio "$g" "$f")" "$budget"
+        for what in "Ir instructions" "CPU CPU ms"; do
+            g=$(paint "${what%% *}" "picturePage $size $part"); f=$(paint "${what%% *}" "floor $size $part")
+            r=$(ratio "$g" "$f")
+            budget="-"
+            if [ "$part" = window ]; then
+                budget="≤ 1.5 × floor, met"
+                within "$r" || { budget="≤ 1.5 × floor, OVER"; over+=("$label ${what#* }"); }
+            fi
+            row "repaint, picture page $label, $part (${what#* })" "$g" "$f" "$r" "$budget"
+        done
     done
 done
 row "press to reveal painted (ms)" "$(sed -n 's/.*reveal painted: median \([0-9.]*\).*/\1/p' "$work/turns.txt")" "-" "-" "-"
 row "reveal to conceal painted (ms)" "$(sed -n 's/.*conceal painted: median \([0-9.]*\).*/\1/p' "$work/turns.txt")" "-" "-" "110 ± 10"
 row "reveal to vanishing (ms)" "$(sed -n 's/.*vanishing: median \([0-9.]*\).*/\1/p' "$work/turns.txt")" "-" "-" "165 ± 10"
+if [ ${#over[@]} -gt 0 ]; then
+    echo
+    printf 'Over the picture page budget: %s\n' "$(IFS=,; echo "${over[*]}" | sed 's/,/, /g')"
+fi

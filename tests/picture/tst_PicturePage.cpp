@@ -1,9 +1,14 @@
 #include "Doubles.h"
 #include "base/Messages.h"
+#include "picture/JpegDecoder.h"
 #include "picture/PicturePage.h"
 #include "picture/TImage.h"
 
+#include <QScreen>
 #include <QTest>
+
+extern const unsigned char MandalaJpeg[];
+extern const unsigned long MandalaJpegSize;
 
 class tst_PicturePage : public QObject
 {
@@ -14,6 +19,8 @@ private Q_SLOTS:
     void doubleClickSwapsOnce();
     void pressDraggedOutSwapsNothing();
     void stretchesOverTheWholePage();
+    void rowsMatchAWholeStretch_data();
+    void rowsMatchAWholeStretch();
     void damagedPictureReportsAndGoesOn();
 };
 
@@ -94,6 +101,62 @@ void tst_PicturePage::stretchesOverTheWholePage()
     page.resize(800, 600);
     page.render(&again);
     QTRY_COMPARE(image->stretchCount(), 2);
+}
+
+void tst_PicturePage::rowsMatchAWholeStretch_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("fewer rows than the picture") << QSize(1200, 200);
+    QTest::newRow("one row in 515 twice") << QSize(333, 516);
+    QTest::newRow("odd factor across and down") << QSize(1201, 779);
+    QTest::newRow("tiny") << QSize(7, 3);
+}
+
+// The rows copied, on the screen and into an image, whole or only an exposed
+// part, are the picture stretched whole, pixel for pixel. Run again at a
+// device pixel ratio of 2 (QT_SCALE_FACTOR=2).
+void tst_PicturePage::rowsMatchAWholeStretch()
+{
+    QFETCH(QSize, size);
+    const QByteArray jpeg = QByteArray::fromRawData(reinterpret_cast<const char *>(MandalaJpeg),
+                                                    qsizetype(MandalaJpegSize));
+    TImage image;
+    image.setJpeg(jpeg);
+    image.resize(size);
+    image.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&image));
+    const qreal ratio = image.devicePixelRatioF();
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    QImage whole = JpegDecoder::decode(jpeg).convertToFormat(QImage::Format_RGB32).scaled(
+        pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    whole.setDevicePixelRatio(ratio);
+
+    // The window as the screen has it, painted through its backing store;
+    // the offscreen screen grabs a scaled window by its size in points, so
+    // there the window's own grab stands in.
+    const auto shot = [&] {
+        const QPixmap grabbed = ratio == 1.0 ? image.screen()->grabWindow(image.winId()) : image.grab();
+        return grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    QTRY_COMPARE(shot(), whole);
+
+    // An odd part exposed, into an image of the other 32-bit layout: the
+    // part only, the rest as it was.
+    const QRect part(size.width() / 3, size.height() / 3, size.width() / 2 + 1, size.height() / 2 + 1);
+    QImage target(pixels, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(ratio);
+    target.fill(Qt::magenta);
+    image.render(&target, part.topLeft(), QRegion(part));
+    const QRect shown = QRectF(QRectF(part).topLeft() * ratio, QRectF(part).size() * ratio).toAlignedRect();
+    QImage expected(pixels, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::magenta);
+    for (int y = shown.top(); y <= shown.bottom(); ++y) {
+        for (int x = shown.left(); x <= shown.right(); ++x)
+            expected.setPixel(x, y, whole.pixel(x, y));
+    }
+    expected.setDevicePixelRatio(ratio);
+    QCOMPARE(target, expected);
+    QCOMPARE(image.stretchCount(), 1);
 }
 
 void tst_PicturePage::damagedPictureReportsAndGoesOn()
