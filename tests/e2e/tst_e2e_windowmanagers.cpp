@@ -116,9 +116,9 @@ void tst_e2e_windowmanagers::firstStartsLandWhereDesigned()
     // window's old corner for its client area's and stored the window a frame
     // up and left of its place. It showed in most first starts after fluxbox
     // itself came up, as when the game starts with the session, and in about
-    // one start in ten later on. Starts without a record,
-    // each closed with the close box: every record holds the designed
-    // placement (at Xvfb's 96 dots per inch), byte for byte the same.
+    // one start in ten later on. Starts without a record, each closed with
+    // the close box: every record holds the designed placement (at Xvfb's 96
+    // dots per inch), byte for byte the same.
     if (QStandardPaths::findExecutable(QStringLiteral("fluxbox")).isEmpty())
         QSKIP("fluxbox is missing (./test.sh installs it)");
     QVERIFY(startWindowManager({QStringLiteral("fluxbox")}));
