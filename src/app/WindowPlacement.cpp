@@ -121,7 +121,10 @@ void WindowPlacement::store(TGameSettings &settings) const
         settings.Maximized = 1;
         return;
     }
-    const QRect outer = m_window->frameGeometry();
+    // The platform's frame, not the widget's copy of it, which is only
+    // brought up to date by some of the window's moves.
+    const QWindow *handle = m_window->windowHandle();
+    const QRect outer = handle ? handle->frameGeometry() : m_window->frameGeometry();
     if (positionKnown()) {
         settings.WinTop = outer.y();
         settings.WinLeft = outer.x();
@@ -176,6 +179,10 @@ void WindowPlacement::fitToFrame()
     const QRect outer = keptOnScreen(m_pendingOuter, availableAreas(), frame.top());
     m_pendingOuter = QRect();
     m_window->setMinimumSize(m_designedMinimum - frameSize);
-    m_window->resize(outer.size() - frameSize);
-    m_window->move(outer.topLeft());
+    // Placed by its client area, from the frame the platform reports: the
+    // widget's own idea of its corner and frame can lag behind the window
+    // manager (fluxbox announces where it put the window after it has drawn
+    // the frame), and a move made from them lands the window a frame's
+    // width and height up and left of where it belongs.
+    m_window->setGeometry(outer.marginsRemoved(frame));
 }

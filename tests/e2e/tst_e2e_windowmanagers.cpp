@@ -1,6 +1,7 @@
 #include "e2e/Desktop.h"
 #include "settings/TGameSettings.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,7 @@ class tst_e2e_windowmanagers : public QObject
 private Q_SLOTS:
     void maximizedSessionsKeepThePlacement_data();
     void maximizedSessionsKeepThePlacement();
+    void firstStartsLandWhereDesigned();
     void cleanup();
 
 private:
@@ -104,6 +106,38 @@ void tst_e2e_windowmanagers::maximizedSessionsKeepThePlacement()
         // Closed maximized the next time.
         read.Maximized = 1;
         desktop.writeDbData(read.toBytes());
+    }
+}
+
+void tst_e2e_windowmanagers::firstStartsLandWhereDesigned()
+{
+    // fluxbox tells the window where it framed it only after the window has
+    // been shown and its first frame drawn; a fit made in between took the
+    // window's old corner for its client area's and stored the window a frame
+    // up and left of its place. It showed in most first starts after fluxbox
+    // itself came up, as when the game starts with the session, and in about
+    // one start in ten later on. Starts without a record, each closed with
+    // the close box: every record holds the designed placement (at Xvfb's 96
+    // dots per inch), byte for byte the same.
+    if (QStandardPaths::findExecutable(QStringLiteral("fluxbox")).isEmpty())
+        QSKIP("fluxbox is missing (./test.sh installs it)");
+    QVERIFY(startWindowManager({QStringLiteral("fluxbox")}));
+    Desktop desktop;
+    QByteArray first;
+    for (int start = 1; start <= 3; ++start) {
+        QFile::remove(desktop.dbData());
+        QVERIFY(desktop.start());
+        desktop.closeWindow();
+        QVERIFY(desktop.waitForExit());
+        const QByteArray now = desktop.readDbData();
+        TGameSettings read;
+        QVERIFY(TGameSettings::fromBytes(now, read));
+        const QRect stored(read.WinLeft, read.WinTop, read.WinWidth, read.WinHeight);
+        QVERIFY2(stored == QRect(65, 41, 506, 320) && (first.isEmpty() || now == first),
+                 qPrintable(QStringLiteral("start %1 stored %2,%3 %4x%5")
+                                .arg(start).arg(stored.x()).arg(stored.y())
+                                .arg(stored.width()).arg(stored.height())));
+        first = now;
     }
 }
 
