@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreReport.h"
 #include "settings/Preferences.h"
 
 #include <QCoreApplication>
@@ -32,5 +33,5 @@ public:
 private:
     QString m_folder;
     Preferences m_preferences;
-    bool m_failureTold = false;
+    StoreReport m_report;
 };

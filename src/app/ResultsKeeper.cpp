@@ -2,15 +2,14 @@
 
 #include "base/Messages.h"
 #include "results/ResultsDialog.h"
-#include "settings/JsonFile.h"
 #include "settings/ResultsFile.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QWidget>
 
 ResultsKeeper::ResultsKeeper(QString folder, QWidget *window)
-    : QObject(window), m_folder(std::move(folder)), m_window(window)
+    : QObject(window), m_folder(std::move(folder)), m_window(window),
+      m_report([this](const QString &text) { tell(text); })
 {
 }
 
@@ -69,21 +68,12 @@ void ResultsKeeper::recordMatch(Match::Opponent opponent, Match::Outcome outcome
                                     : outcome == Match::Outcome::AwayWon ? MatchTally::Lost
                                                                          : MatchTally::Drawn;
     const ResultsFile file(m_folder);
-    try {
-        // Counted into the tally as the file holds it now, so that boards
-        // another copy of the game counted stay.
-        const QString copy = file.updateTally(
-            [&](MatchTally &tally) { tally.add(Match::strengthOf(opponent), result); });
-        m_failureTold = false;
-        if (!copy.isEmpty())
-            tell(JsonFile::setAsideText(file.path(), copy));
-    } catch (const std::exception &e) {
-        if (!m_failureTold) {
-            m_failureTold = true;
-            tell(tr("Итог партии не удалось сохранить в файле %1: %2.")
-                     .arg(QDir::toNativeSeparators(file.path()), QString::fromUtf8(e.what())));
-        }
-    }
+    // Counted into the tally as the file holds it now, so that boards
+    // another copy of the game counted stay.
+    m_report.run(
+        file.path(),
+        [&] { return file.updateTally([&](MatchTally &tally) { tally.add(Match::strengthOf(opponent), result); }); },
+        tr("Итог партии не удалось сохранить в файле %1: %2."));
 }
 
 void ResultsKeeper::countMatches(const Match &match)
@@ -102,13 +92,9 @@ void ResultsKeeper::store(const std::function<void(BestResults &)> &edit, const 
         changed = tables;
     };
     const ResultsFile file(m_folder);
-    try {
-        const QString copy = file.updateTables(apply);
+    if (m_report.run(file.path(), [&] { return file.updateTables(apply); }, failure)) {
         m_unstored.clear();
-        m_failureTold = false;
-        if (!copy.isEmpty())
-            tell(JsonFile::setAsideText(file.path(), copy));
-    } catch (const std::exception &e) {
+    } else {
         // Where the file could not even be read under its lock, the change
         // is made to the tables in play.
         if (!changed) {
@@ -117,10 +103,6 @@ void ResultsKeeper::store(const std::function<void(BestResults &)> &edit, const 
         }
         // A win that entered no table has nothing left to store.
         m_unstored.removeIf([&](const Win &win) { return !changed->table(win.first).contains(win.second); });
-        if (!m_failureTold) {
-            m_failureTold = true;
-            tell(failure.arg(QDir::toNativeSeparators(file.path()), QString::fromUtf8(e.what())));
-        }
     }
     m_results = *changed;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StoreReport.h"
 #include "game/GameWin.h"
 #include "game/Match.h"
 #include "settings/BestResults.h"
@@ -70,7 +71,7 @@ private:
     QList<Win> m_unstored;
     // The entry the last counted win made, shown in bold by the dialog.
     std::optional<Win> m_latest;
-    // Storing failed and the player was told; told again only after a
-    // store that succeeds.
-    bool m_failureTold = false;
+    // What the player is told of the file: one report for the tables and
+    // the tally alike, so a full disk is told once.
+    StoreReport m_report;
 };
